@@ -1,0 +1,12 @@
+#include "app/desktop.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QUrl>
+
+void QtDesktop::openTarget(const QString& target) {
+  // TolerantMode keeps the Cyrillic mail subject as it is; QUrl encodes it for the handler.
+  QDesktopServices::openUrl(QUrl(target, QUrl::TolerantMode));
+}
+
+void QtDesktop::handlePendingMessages() { QCoreApplication::processEvents(); }

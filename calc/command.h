@@ -1,0 +1,18 @@
+#pragma once
+// Every compute command has one shape: read the fields in its own order, convert each with number
+// entry and store it as a Number, call one computation, write each result with number display.
+#include "calc/calcstate.h"
+#include "calc/fields.h"
+#include "numtext/formatsettings.h"
+
+struct CommandContext {
+  Fields& fields;
+  const FormatSettings& format;
+  CalcState& state;
+  EventPump& pump;
+
+  // Field text -> Number (EConvertError, or EOverflow when the value leaves the double range).
+  Number readNumber(std::string_view control) const;
+  // Number display of an extended value into a field.
+  void writeNumber(std::string_view control, Ext value) const;
+};

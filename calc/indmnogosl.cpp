@@ -1,0 +1,20 @@
+#include "calc/indmnogosl.h"
+
+namespace IndMnogosl {
+
+Number CalcIndMnogosl(Number Dbn, Number l, Number N, Number Dr) {
+  const Number r = toNumber((Ext(Dr) + Dbn) / 2);
+  const Ext numerator = 0.315L * Ext(r) * r * N * N;
+  const Ext divisor = 6 * Ext(r) + 9 * Ext(l) + 10 * Ext(Dr);
+  return toNumber(numerator / divisor);
+}
+
+void BitBtn1Click(CommandContext& ctx) {
+  const Number Dbn = ctx.readNumber("vvodDbn");
+  const Number N = ctx.readNumber("vvodN");
+  const Number Dr = ctx.readNumber("vvodDr");
+  const Number l = ctx.readNumber("VvodL");
+  ctx.writeNumber("Vivod", CalcIndMnogosl(Dbn, l, N, Dr));
+}
+
+}  // namespace IndMnogosl

@@ -1,0 +1,65 @@
+#include "calc/optim.h"
+
+#include "calc/searches.h"
+#include "numtext/numbertext.h"
+
+namespace optim {
+
+Number CalcOptAttenuation(Number L, Number A, Number Rn, OptimState& s) {
+  const Number K = searches::DbToRatio(A);
+  const Number t = toNumber((Ext(K) - 1) * Rn);
+  const Number c = toNumber(sqrt(Ext(L) / (8.66L * Ext(t))));
+  s.DrA = c;
+  const Number N = toNumber(19.88L * sqrt(Ext(L) / c));
+  s.Res4 = N;
+  const Number d = toNumber(0.841L * Ext(c) / sqrt(Ext(N)));
+  s.Res5 = d;
+  s.lA = c;
+  s.DbnA = toNumber(2 * Ext(c));
+  return c;
+}
+
+Number CalcOptWire(Number L, Number d, Number Rn, const CommandContext& ctx) {
+  OptimState& s = ctx.state.optim;
+  const Number a = toNumber(Ext(d) * d * d * d * L);
+  const Number c = toNumber(3.8L * Ext(searches::FifthRoot(a, ctx.pump)));
+  s.DrB = c;
+  const Number m = searches::FifthRoot(L, ctx.pump);
+  // The notice shows the bare number, with the separator the user sees everywhere else.
+  ctx.fields.showNotice(NumberToText(m, ctx.format));
+  const Number R = toNumber(Ext(L) / (8.66L * (Ext(c) * c)));
+  const Number Avn = toNumber(20 * log10(Ext(R) / Rn + 1));
+  s.Res4 = Avn;
+  s.lB = c;
+  s.DbnB = toNumber(2 * Ext(c));
+  const Number N = toNumber(19.88L * sqrt(Ext(L) / c));
+  s.Res5 = N;
+  return c;
+}
+
+void startClick(CommandContext& ctx) {
+  const Number L = ctx.readNumber("vvodLind");
+  const Number p = ctx.readNumber("vvodNdb");
+  const Number Rn = ctx.readNumber("vvodRn");
+  const bool wireMode = ctx.fields.isChecked("CheckBox1");
+  OptimState& s = ctx.state.optim;
+  const Number c = wireMode ? CalcOptWire(L, p, Rn, ctx)
+                            : CalcOptAttenuation(L, p, Rn, s);
+  // The divisions by 10 stay extended: number display takes them unrounded.
+  ctx.writeNumber("vivodDr", Ext(c) / 10);
+  ctx.writeNumber("vivodDbn", Ext(wireMode ? s.DbnB : s.DbnA) / 10);
+  ctx.writeNumber("vivodL", Ext(wireMode ? s.lB : s.lA) / 10);
+  ctx.writeNumber("VivodN", s.Res4);
+  ctx.writeNumber("vivodd", s.Res5);
+}
+
+void CheckBox1Click(CommandContext& ctx) {
+  for (const char* output : {"vivodDr", "vivodL", "vivodd", "vivodDbn", "VivodN"})
+    ctx.fields.setText(output, "");
+  const bool wireMode = ctx.fields.isChecked("CheckBox1");
+  ctx.fields.setText("Label6", wireMode ? "Диаметр провода d, [мм]" : "Допустимое ослабление, [дБ]");
+  ctx.fields.setText("Label9", wireMode ? "Вносимое ослабление, [дБ]" : "N, [витк]");
+  ctx.fields.setText("Label10", wireMode ? "N, [витк]" : "d, [мм]");
+}
+
+}  // namespace optim

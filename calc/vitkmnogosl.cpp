@@ -1,0 +1,46 @@
+#include "calc/vitkmnogosl.h"
+
+#include "calc/searches.h"
+
+namespace Vitkmnogosl {
+
+std::optional<Number> CalcVitkMnogosl(Number Dbn, Number l, Number d, Number Lreq,
+                                      VitkmnogoslState& state, Fields& window) {
+  if (d == 0) {
+    window.showNotice("Диаметр провода не может быть равен нулю !");
+    return 0.0;
+  }
+  if (l == 0) {
+    window.showNotice("Длина намотки не может быть равной нулю !");
+    return 0.0;
+  }
+  if (Lreq == 0) {
+    window.showNotice("А какую индуктивность посчитать?");
+    return 0.0;
+  }
+  const searches::TurnsResult result = searches::TurnsSearch(Dbn, l, d, Lreq, state.Dr);
+  if (!result.found) {
+    window.showNotice(result.notice);
+    return std::nullopt;
+  }
+  return result.n;
+}
+
+void startClick(CommandContext& ctx) {
+  const Number Dbn = ctx.readNumber("vvoddbn");
+  const Number l = ctx.readNumber("vvodl");
+  const Number d = ctx.readNumber("vvodd");
+  const Number Lreq = ctx.readNumber("vvodLL");
+  const std::optional<Number> n =
+      CalcVitkMnogosl(Dbn, l, d, Lreq, ctx.state.vitkmnogosl, ctx.fields);
+  if (!n) {
+    // The search found no count: show none rather than an earlier one.
+    ctx.fields.setText("vivodN", "");
+    ctx.fields.setText("vivodDr", "");
+    return;
+  }
+  ctx.writeNumber("vivodN", *n);
+  ctx.writeNumber("vivodDr", ctx.state.vitkmnogosl.Dr);
+}
+
+}  // namespace Vitkmnogosl

@@ -1,0 +1,12 @@
+#pragma once
+// What a calculator window is given at creation: the number format settings, the unit-level
+// state its commands keep, and the event pump of the desktop layer. All outlive the window.
+#include "calc/calcstate.h"
+#include "calc/fields.h"
+#include "numtext/formatsettings.h"
+
+struct WindowServices {
+  const FormatSettings& format;
+  CalcState& state;
+  EventPump& pump;
+};

@@ -1,0 +1,14 @@
+#pragma once
+// Number format settings: the one decimal separator that number entry and display use. The
+// application owns the one instance and sets it from the user's locale; tests state their own.
+#include <string>
+
+struct FormatSettings {
+  char32_t decimalSeparator = U'.';
+
+  // The separator as UTF-8 bytes, the form in which field texts hold it.
+  std::string separatorUtf8() const;
+};
+
+// UTF-8 encoding of one code point (invalid code points give U+FFFD).
+std::string Utf8Encode(char32_t c);
