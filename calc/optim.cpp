@@ -5,8 +5,9 @@
 
 namespace optim {
 
-Number CalcOptAttenuation(Number L, Number A, Number Rn, OptimState& s) {
-  const Number K = searches::DbToRatio(A);
+Number CalcOptAttenuation(Number L, Number A, Number Rn, const CommandContext& ctx) {
+  OptimState& s = ctx.state.optim;
+  const Number K = searches::DbToRatio(A, ctx.format);
   const Number t = toNumber((Ext(K) - 1) * Rn);
   const Number c = toNumber(sqrt(Ext(L) / (8.66L * Ext(t))));
   s.DrA = c;
@@ -22,9 +23,9 @@ Number CalcOptAttenuation(Number L, Number A, Number Rn, OptimState& s) {
 Number CalcOptWire(Number L, Number d, Number Rn, const CommandContext& ctx) {
   OptimState& s = ctx.state.optim;
   const Number a = toNumber(Ext(d) * d * d * d * L);
-  const Number c = toNumber(3.8L * Ext(searches::FifthRoot(a, ctx.pump)));
+  const Number c = toNumber(3.8L * Ext(searches::FifthRoot(a, ctx.pump, ctx.format)));
   s.DrB = c;
-  const Number m = searches::FifthRoot(L, ctx.pump);
+  const Number m = searches::FifthRoot(L, ctx.pump, ctx.format);
   // The notice shows the bare number, with the separator the user sees everywhere else.
   ctx.fields.showNotice(NumberToText(m, ctx.format));
   const Number R = toNumber(Ext(L) / (8.66L * (Ext(c) * c)));
@@ -42,9 +43,9 @@ void startClick(CommandContext& ctx) {
   const Number p = ctx.readNumber("vvodNdb");
   const Number Rn = ctx.readNumber("vvodRn");
   const bool wireMode = ctx.fields.isChecked("CheckBox1");
-  OptimState& s = ctx.state.optim;
+  const OptimState& s = ctx.state.optim;
   const Number c = wireMode ? CalcOptWire(L, p, Rn, ctx)
-                            : CalcOptAttenuation(L, p, Rn, s);
+                            : CalcOptAttenuation(L, p, Rn, ctx);
   // The divisions by 10 stay extended: number display takes them unrounded.
   ctx.writeNumber("vivodDr", Ext(c) / 10);
   ctx.writeNumber("vivodDbn", Ext(wireMode ? s.DbnB : s.DbnA) / 10);

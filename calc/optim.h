@@ -6,13 +6,13 @@
 
 namespace optim {
 
+// Both take the state, the notice window, the event pump and the separator from the command.
 // Attenuation mode: L (µH), allowed attenuation A (dB), load Rн (Ω). Returns c in mm and writes
 // DrA, DbnA, lA, Res4 (turns) and Res5 (wire diameter, mm).
-Number CalcOptAttenuation(Number L, Number A, Number Rn, OptimState& s);
+Number CalcOptAttenuation(Number L, Number A, Number Rn, const CommandContext& ctx);
 // Wire-diameter mode: L (µH), wire diameter d (mm), load Rн (Ω). Returns c in mm and writes DrB,
 // DbnB, lB, Res4 (insertion attenuation, dB) and Res5 (turns); shows the fifth root of L as a
 // notice on the way.
-// The window services come from the command: the state, the notice window and the event pump.
 Number CalcOptWire(Number L, Number d, Number Rn, const CommandContext& ctx);
 
 // The compute command: vvodLind, vvodNdb, vvodRn, CheckBox1 -> vivodDr, vivodDbn, vivodL,

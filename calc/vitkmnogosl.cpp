@@ -5,7 +5,8 @@
 namespace Vitkmnogosl {
 
 std::optional<Number> CalcVitkMnogosl(Number Dbn, Number l, Number d, Number Lreq,
-                                      VitkmnogoslState& state, Fields& window) {
+                                      VitkmnogoslState& state, Fields& window,
+                                      const FormatSettings& format) {
   if (d == 0) {
     window.showNotice("Диаметр провода не может быть равен нулю !");
     return 0.0;
@@ -18,7 +19,7 @@ std::optional<Number> CalcVitkMnogosl(Number Dbn, Number l, Number d, Number Lre
     window.showNotice("А какую индуктивность посчитать?");
     return 0.0;
   }
-  const searches::TurnsResult result = searches::TurnsSearch(Dbn, l, d, Lreq, state.Dr);
+  const searches::TurnsResult result = searches::TurnsSearch(Dbn, l, d, Lreq, state.Dr, format);
   if (!result.found) {
     window.showNotice(result.notice);
     return std::nullopt;
@@ -32,7 +33,7 @@ void startClick(CommandContext& ctx) {
   const Number d = ctx.readNumber("vvodd");
   const Number Lreq = ctx.readNumber("vvodLL");
   const std::optional<Number> n =
-      CalcVitkMnogosl(Dbn, l, d, Lreq, ctx.state.vitkmnogosl, ctx.fields);
+      CalcVitkMnogosl(Dbn, l, d, Lreq, ctx.state.vitkmnogosl, ctx.fields, ctx.format);
   if (!n) {
     // The search found no count: show none rather than an earlier one.
     ctx.fields.setText("vivodN", "");

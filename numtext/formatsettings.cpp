@@ -22,3 +22,27 @@ std::string Utf8Encode(char32_t c) {
 }
 
 std::string FormatSettings::separatorUtf8() const { return Utf8Encode(decimalSeparator); }
+
+CodePoint Utf8FirstCodePoint(const std::string& text, char32_t fallback) {
+  if (text.empty()) return {fallback, 0};
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  std::size_t length = 0;
+  char32_t c = 0;
+  if (byte(0) < 0x80) {
+    return {byte(0), 1};
+  } else if ((byte(0) & 0xE0) == 0xC0) {
+    length = 2, c = byte(0) & 0x1F;
+  } else if ((byte(0) & 0xF0) == 0xE0) {
+    length = 3, c = byte(0) & 0x0F;
+  } else if ((byte(0) & 0xF8) == 0xF0) {
+    length = 4, c = byte(0) & 0x07;
+  } else {
+    return {fallback, 0};
+  }
+  if (text.size() < length) return {fallback, 0};
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) return {fallback, 0};
+    c = (c << 6) | (byte(i) & 0x3F);
+  }
+  return {c, length};
+}

@@ -12,3 +12,11 @@ struct FormatSettings {
 
 // UTF-8 encoding of one code point (invalid code points give U+FFFD).
 std::string Utf8Encode(char32_t c);
+
+// The first code point of a UTF-8 text and the number of bytes it takes; {fallback, 0} for an
+// empty text or a malformed sequence.
+struct CodePoint {
+  char32_t value;
+  std::size_t length;
+};
+CodePoint Utf8FirstCodePoint(const std::string& text, char32_t fallback);

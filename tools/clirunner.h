@@ -1,0 +1,42 @@
+#pragma once
+// The command-line front end: cases of tab-separated items, one per line, run through the same
+// commands as the windows. A case is a window name ("FormIndOdnosl", ..., or the pseudo-window
+// "number") followed by NAME=TEXT items that set its input fields, "sep=C" (the decimal separator
+// for this case) and, for Formopt, "CheckBox1=1". It answers with one line of events:
+//   FormIndOdnosl\tVvodN=10        ->  Vivodind=0,133559322033898
+//   FormVitkmnogosl\tvvodd=0       ->  notice=Диаметр провода ...\tvivodN=0\tvivodDr=0
+//   FormIndOdnosl\tVvodd=x         ->  error=EConvertError: 'x' is not a valid floating point value.
+//   number\ttext=1,5               ->  extended=3FFFC000000000000000\tnumber=3FF8000000000000\tshown=1,5
+// "\t", "\n" and "\\" in a TEXT stand for a tab, a newline and a backslash, in both directions.
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "calc/calcstate.h"
+#include "numtext/formatsettings.h"
+
+// A case line that cannot be run: unknown window or field, an item without "=", a bad separator.
+class MalformedCase : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class CliRunner {
+ public:
+  explicit CliRunner(FormatSettings localeFormat) : localeFormat_(localeFormat) {}
+
+  // Runs one case given as its items; returns the event line (without a newline).
+  std::string runCase(const std::vector<std::string>& items);
+  // Runs one input line: a case, or "reset", which clears the unit-level state.
+  std::string runLine(const std::string& line);
+
+  const CalcState& state() const { return state_; }
+
+ private:
+  FormatSettings localeFormat_;
+  CalcState state_;
+};
+
+std::string EscapeText(const std::string& text);
+std::string UnescapeText(const std::string& text);
+std::vector<std::string> SplitItems(const std::string& line);
