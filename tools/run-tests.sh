@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs the whole test suite: once in the release build, once with
+# AddressSanitizer and UndefinedBehaviorSanitizer (any report fails the run).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/setup.sh
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build build
+ctest --test-dir build --output-on-failure --label-exclude long
+
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCOILCALC_SANITIZE=ON \
+  -DCOILCALC_BUILD_BENCHMARKS=OFF
+cmake --build build-sanitize
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-sanitize --output-on-failure --label-exclude long
