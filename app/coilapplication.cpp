@@ -1,0 +1,51 @@
+#include "app/coilapplication.h"
+
+#include <QEvent>
+#include <QLocale>
+#include <exception>
+
+#include "numtext/apptitle.h"
+#include "numtext/errorbox.h"
+#include "numtext/errors.h"
+#include "numtext/fpu.h"
+#include "numtext/qtformat.h"
+
+QLocale CurrentUserLocale() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+  // The numeric category, in the precedence the C library gives it.
+  for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+    const QString value = qEnvironmentVariable(name);
+    if (!value.isEmpty()) return QLocale(value);
+  }
+  return QLocale::c();
+#else
+  return QLocale::system();
+#endif
+}
+
+CoilApplication::CoilApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  InitFpu();
+  QString path = applicationFilePath();
+  if (path.isEmpty() && argc > 0 && argv[0]) path = QString::fromLocal8Bit(argv[0]);
+  // Only the application name: a display name would be appended to every window title.
+  setApplicationName(QString::fromStdString(ApplicationTitle(path.toStdString())));
+  reloadFormat();
+}
+
+void CoilApplication::reloadFormat() { format_ = FormatFromLocale(CurrentUserLocale()); }
+
+bool CoilApplication::event(QEvent* event) {
+  if (event->type() == QEvent::LocaleChange) reloadFormat();
+  return QApplication::event(event);
+}
+
+bool CoilApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const Exception& e) {
+    ShowErrorBox(e);
+  } catch (const std::exception& e) {
+    ShowErrorBox(e);
+  }
+  return true;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The error report: where an error that ended a command is shown. The application's event
+// dispatch catches the error and hands it here; the report returns and event processing goes on.
+#include <exception>
+#include <string>
+
+#include "numtext/errors.h"
+
+// Ends any mouse or keyboard grab, resets the floating-point unit, shows the message (with the
+// period rule of ErrorBoxText) in a modal critical message box titled with the application name,
+// then gives activation and focus back to the window and control that had them.
+void ShowErrorBox(const Exception& e);
+// The same for an error outside the program's own kinds, with its what() as the message.
+void ShowErrorBox(const std::exception& e);
+// The same for a bare message (UTF-8).
+void ShowErrorMessage(const std::string& message);

@@ -1,0 +1,168 @@
+// The application object: its title, the format settings it owns and re-reads on a locale
+// change, and the catching of errors that escape event handlers.
+#include <fpu_control.h>
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <cstdlib>
+#include <functional>
+#include <stdexcept>
+
+#include "app/coilapplication.h"
+#include "numtext/errors.h"
+#include "numtext/fpu.h"
+#include "numtext/qtformat.h"
+
+namespace {
+
+// The bits of the x87 control word that carry settings (bit 6 is reserved and reads back as 1).
+unsigned short ControlBits(unsigned short word) { return word & 0x1F3F; }
+
+CoilApplication* App() { return static_cast<CoilApplication*>(QCoreApplication::instance()); }
+
+// Closes every error box that opens, recording its text.
+class BoxCloser {
+ public:
+  BoxCloser() {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        texts.append(box->text());
+        fpuWords.append(CurrentFpuControlWord());
+        box->button(QMessageBox::Ok)->click();
+      }
+    });
+    timer_.start();
+  }
+  QStringList texts;
+  QList<unsigned short> fpuWords;
+
+ private:
+  QTimer timer_;
+};
+
+void SetOddFpu() {
+  fpu_control_t odd = _FPU_SINGLE | _FPU_RC_UP | _FPU_MASK_IM | _FPU_MASK_DM | _FPU_MASK_ZM |
+                      _FPU_MASK_OM | _FPU_MASK_UM | _FPU_MASK_PM;
+  _FPU_SETCW(odd);
+}
+
+void SetLocaleEnvironment(const char* name) {
+  qunsetenv("LC_ALL");
+  qunsetenv("LANG");
+  qputenv("LC_NUMERIC", name);
+}
+
+}  // namespace
+
+class ApplicationTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void titleComesFromTheExecutable() {
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("application_test"));
+  }
+
+  void separatorFollowsLocaleChange_data() {
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<uint>("separator");
+    QTest::newRow("ru") << QByteArray("ru_RU.UTF-8") << uint(U',');
+    QTest::newRow("en") << QByteArray("en_US.UTF-8") << uint(U'.');
+    QTest::newRow("de") << QByteArray("de_DE") << uint(U',');
+    QTest::newRow("C") << QByteArray("C") << uint(U'.');
+    QTest::newRow("arabic") << QByteArray("ar_EG.UTF-8") << uint(0x066B);
+  }
+  void separatorFollowsLocaleChange() {
+    QFETCH(QByteArray, locale);
+    QFETCH(uint, separator);
+    const FormatSettings* held = &App()->format();
+    SetLocaleEnvironment(locale.constData());
+    QEvent change(QEvent::LocaleChange);
+    QCoreApplication::sendEvent(App(), &change);
+    QCOMPARE(uint(App()->format().decimalSeparator), separator);
+    QCOMPARE(&App()->format(), held);  // windows keep one reference for the whole run
+  }
+
+  void reloadFormatReadsAgain() {
+    SetLocaleEnvironment("ru_RU.UTF-8");
+    App()->reloadFormat();
+    QCOMPARE(App()->format().decimalSeparator, U',');
+    SetLocaleEnvironment("en_GB.UTF-8");
+    QCOMPARE(App()->format().decimalSeparator, U',');  // only read when asked
+    App()->reloadFormat();
+    QCOMPARE(App()->format().decimalSeparator, U'.');
+    qputenv("LC_ALL", "ru_RU.UTF-8");  // LC_ALL wins over LC_NUMERIC
+    App()->reloadFormat();
+    QCOMPARE(App()->format().decimalSeparator, U',');
+    qunsetenv("LC_ALL");
+  }
+
+  void fieldTextRoundTrip() {
+    const QString text = QStringLiteral("  12,5 µГн ٫");
+    QCOMPARE(ToField(text), std::string("  12,5 \xC2\xB5\xD0\x93\xD0\xBD \xD9\xAB"));
+    QCOMPARE(FromField(ToField(text)), text);
+    QCOMPARE(FormatFromLocale(QLocale::c()).decimalSeparator, U'.');
+  }
+
+  void errorFromAClickIsReportedAndTheLoopGoesOn() {
+    QWidget window;
+    auto* button = new QPushButton(QStringLiteral("Вычислить"), &window);
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&clicks] {
+      ++clicks;
+      if (clicks == 1) throw EZeroDivide();
+      if (clicks == 2) throw EConvertError("'abc' is not a valid floating point value");
+      if (clicks == 3) throw std::runtime_error("out of memory");
+    });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    BoxCloser closer;
+    SetOddFpu();
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTRY_COMPARE(closer.texts.size(), 1);
+    QCOMPARE(closer.texts[0], QStringLiteral("Floating point division by zero."));
+    QCOMPARE(ControlBits(closer.fpuWords[0]), ControlBits(StartupFpuControlWord()));
+    QCOMPARE(ControlBits(CurrentFpuControlWord()), ControlBits(StartupFpuControlWord()));
+
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTRY_COMPARE(closer.texts.size(), 2);
+    QCOMPARE(closer.texts[1], QStringLiteral("'abc' is not a valid floating point value."));
+
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTRY_COMPARE(closer.texts.size(), 3);
+    QCOMPARE(closer.texts[2], QStringLiteral("out of memory."));
+
+    // A click that does not fail still reaches the handler, with no box.
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(clicks, 4);
+    QTest::qWait(50);
+    QCOMPARE(closer.texts.size(), 3);
+
+    // The keyboard path of a button goes through the same catch.
+    clicks = 0;
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Space);
+    QTRY_COMPARE(closer.texts.size(), 4);
+    QCOMPARE(closer.texts[3], QStringLiteral("Floating point division by zero."));
+  }
+
+  void errorFromATimerIsReported() {
+    BoxCloser closer;
+    bool laterRan = false;
+    QTimer::singleShot(0, [] { throw EOverflow(); });
+    QTimer::singleShot(20, [&laterRan] { laterRan = true; });
+    QTRY_COMPARE(closer.texts.size(), 1);
+    QCOMPARE(closer.texts[0], QStringLiteral("Floating point overflow."));
+    QTRY_VERIFY(laterRan);
+  }
+};
+
+int main(int argc, char** argv) {
+  CoilApplication app(argc, argv);
+  ApplicationTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+#include "application_test.moc"
