@@ -1,0 +1,33 @@
+#include "app/helpviewer.h"
+
+#include <QFile>
+#include <QUrl>
+
+#include "app/desktop.h"
+#include "numtext/errors.h"
+
+HelpViewer::HelpViewer(Desktop& desktop, QWidget* parent)
+    : QTextBrowser(parent), desktop_(desktop) {
+  setWindowFlags(Qt::Window);
+  setObjectName(QStringLiteral("HelpViewer"));
+  setOpenLinks(false);
+  setOpenExternalLinks(false);
+  resize(640, 480);
+  // The target goes to the desktop as the page writes it; the mail subject stays readable.
+  connect(this, &QTextBrowser::anchorClicked, this,
+          [this](const QUrl& url) { desktop_.openTarget(url.toString(QUrl::PrettyDecoded)); });
+}
+
+void HelpViewer::present(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    throw Exception("Cannot load the help page " + path.toStdString() + ": " +
+                    file.errorString().toStdString());
+  }
+  const QString html = QString::fromUtf8(file.readAll());
+  setHtml(html);
+  setWindowTitle(documentTitle());
+  show();
+  raise();
+  activateWindow();
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The help page viewer: a text browser in a top-level window of its own. Links are not followed
+// inside the viewer; each one is handed to the desktop (the mail program for the mail link, the
+// web browser for the update page).
+#include <QString>
+#include <QTextBrowser>
+
+class Desktop;
+
+class HelpViewer : public QTextBrowser {
+  Q_OBJECT
+
+ public:
+  static constexpr const char* kPagePath = ":/help/calculate.html";
+
+  // parent, if any, only owns the viewer: it is still a window of its own.
+  explicit HelpViewer(Desktop& desktop, QWidget* parent = nullptr);
+
+  // Loads the page (UTF-8 HTML) afresh, titles the window with the page's title and shows it in
+  // front. Throws Exception if the page cannot be read; the viewer is then left as it was.
+  void present(const QString& path = QString::fromLatin1(kPagePath));
+
+ private:
+  Desktop& desktop_;
+};

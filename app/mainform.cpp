@@ -1,0 +1,205 @@
+#include "app/mainform.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFont>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPalette>
+#include <QScreen>
+#include <QStyle>
+
+#include "app/aboutform.h"
+#include "app/desktop.h"
+#include "app/helpviewer.h"
+#include "calc/calcwindow.h"
+#include "calc/formindmnogosl.h"
+#include "calc/formindodnosl.h"
+#include "calc/formopt.h"
+#include "calc/formvitkmnogosl.h"
+#include "ui_mainform.h"
+
+namespace {
+
+constexpr QSize kClientSize(656, 436);
+// Outer sizes of the calculator sub-windows, the space their controls are laid out in.
+constexpr QSize kCalculatorSize(514, 348);
+constexpr QSize kOptSize(519, 347);
+
+// A child that only shows its caption: no system menu, hence no buttons at all.
+constexpr Qt::WindowFlags kCaptionOnly =
+    Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+constexpr Qt::WindowFlags kFullControls =
+    Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+
+// Calculators live until the program ends: a close request minimizes a child that can be
+// minimized and is ignored by the others.
+class CalculatorSubWindow : public QMdiSubWindow {
+ public:
+  CalculatorSubWindow(QWidget* parent, Qt::WindowFlags flags) : QMdiSubWindow(parent, flags) {}
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    event->ignore();
+    if (windowFlags().testFlag(Qt::WindowMinimizeButtonHint) && !isMinimized()) showMinimized();
+  }
+};
+
+Tmainform::RecordedState StateOf(const QMdiSubWindow& sub) {
+  if (sub.isMaximized()) return Tmainform::RecordedState::Maximized;
+  if (sub.isMinimized()) return Tmainform::RecordedState::Minimized;
+  return Tmainform::RecordedState::Normal;
+}
+
+QIcon ProgramIcon() { return QIcon(QStringLiteral(":/icons/coilcalc.xpm")); }
+
+}  // namespace
+
+Tmainform::Tmainform(Desktop& desktop, QWidget* parent)
+    : QMainWindow(parent), ui_(std::make_unique<Ui::Tmainform>()), desktop_(desktop) {
+  LoadCalculatorResources();
+  ui_->setupUi(this);
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setWindowIcon(ProgramIcon());
+
+  QFont font(QStringLiteral("MS Sans Serif"), 8);
+  font.setStyleHint(QFont::SansSerif);
+  setFont(font);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, pal.color(QPalette::Button));
+  setPalette(pal);
+
+  // The client area keeps its size; the frame follows it and the menu bar's height.
+  ui_->MdiArea->setFixedSize(kClientSize);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(ui_->Closer, &QAction::triggered, this, &Tmainform::CloserClick);
+  connect(ui_->MenuVitkMnogsl, &QAction::triggered, this, &Tmainform::MenuVitkMnogslClick);
+  connect(ui_->MenuIndMnogosl, &QAction::triggered, this, &Tmainform::MenuIndMnogoslClick);
+  connect(ui_->Menuopt, &QAction::triggered, this, &Tmainform::MenuoptClick);
+  connect(ui_->MenuIndOdnosl, &QAction::triggered, this, &Tmainform::MenuIndOdnoslClick);
+  connect(ui_->help, &QAction::triggered, this, &Tmainform::helpClick);
+  connect(ui_->About, &QAction::triggered, this, &Tmainform::AboutClick);
+
+  helpViewer_ = new HelpViewer(desktop_, this);
+  helpViewer_->setWindowIcon(ProgramIcon());
+}
+
+Tmainform::~Tmainform() = default;
+
+void Tmainform::createChildren(const WindowServices& services) {
+  addCalculator(Calc::IndMnogosl, new TFormIndMnogosl(services), RecordedState::Maximized);
+  addCalculator(Calc::Vitkmnogosl, new TFormVitkmnogosl(services), RecordedState::Maximized);
+  about_ = new TAboutForm(desktop_, this);
+  about_->setObjectName(QStringLiteral("AboutForm"));
+  addCalculator(Calc::Opt, new TFormopt(services), RecordedState::Normal);
+  addCalculator(Calc::IndOdnosl, new TFormIndOdnosl(services), RecordedState::Maximized);
+}
+
+void Tmainform::addCalculator(Calc calc, QWidget* form, RecordedState stored) {
+  const bool opt = calc == Calc::Opt;
+  auto* sub = new CalculatorSubWindow(ui_->MdiArea, opt ? kFullControls : kCaptionOnly);
+  sub->setWidget(form);
+  sub->setWindowIcon(ProgramIcon());
+  sub->setAttribute(Qt::WA_DeleteOnClose, false);
+  ui_->MdiArea->addSubWindow(sub);
+
+  // Default placement: the design size, each new child cascaded below and right of the last.
+  const int step = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub) +
+                   sub->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub);
+  sub->setGeometry(QRect(QPoint(placed_ * step, placed_ * step), opt ? kOptSize : kCalculatorSize));
+  ++placed_;
+
+  Child& c = child(calc);
+  c.sub = sub;
+  c.form = form;
+  c.state = stored;
+  connect(sub, &QMdiSubWindow::windowStateChanged, this, [this, calc] { recordReportedState(calc); });
+
+  if (stored == RecordedState::Maximized) {
+    sub->showMaximized();
+  } else {
+    sub->show();
+    sub->raise();
+  }
+}
+
+void Tmainform::recordReportedState(Calc calc) {
+  // The signal's arguments can arrive out of order when state changes nest (maximizing one child
+  // restores another); the sub-window's own state is current.
+  Child& c = child(calc);
+  c.state = StateOf(*c.sub);
+}
+
+void Tmainform::showCentred() {
+  ensurePolished();
+  layout()->activate();
+  QScreen* scr = screen() ? screen() : QGuiApplication::primaryScreen();
+  QRect r = frameGeometry();
+  r.moveCenter(scr->geometry().center());
+  move(r.topLeft());
+  show();
+}
+
+QMdiArea* Tmainform::mdiArea() const { return ui_->MdiArea; }
+QMdiSubWindow* Tmainform::subWindow(Calc calc) const { return child(calc).sub; }
+QWidget* Tmainform::form(Calc calc) const { return child(calc).form; }
+Tmainform::RecordedState Tmainform::recordedState(Calc calc) const { return child(calc).state; }
+
+void Tmainform::setMaximized(Calc calc) {
+  Child& c = child(calc);
+  if (!c.sub || c.state == RecordedState::Maximized) return;
+  c.state = RecordedState::Maximized;
+  if (c.sub->isVisible()) c.sub->showMaximized();
+}
+
+void Tmainform::writeCheckMarks(Calc chosen) {
+  // Menuopt's command writes its own mark first; the others write in menu order with the
+  // single-layer entry before Menuopt.
+  auto write = [chosen](QAction* item, Calc calc) { item->setChecked(calc == chosen); };
+  if (chosen == Calc::Opt) write(ui_->Menuopt, Calc::Opt);
+  write(ui_->MenuVitkMnogsl, Calc::Vitkmnogosl);
+  write(ui_->MenuIndMnogosl, Calc::IndMnogosl);
+  write(ui_->MenuIndOdnosl, Calc::IndOdnosl);
+  if (chosen != Calc::Opt) write(ui_->Menuopt, Calc::Opt);
+}
+
+void Tmainform::MenuVitkMnogslClick() {
+  setMaximized(Calc::Vitkmnogosl);
+  writeCheckMarks(Calc::Vitkmnogosl);
+}
+
+void Tmainform::MenuIndMnogoslClick() {
+  setMaximized(Calc::IndMnogosl);
+  writeCheckMarks(Calc::IndMnogosl);
+}
+
+void Tmainform::MenuoptClick() {
+  setMaximized(Calc::Opt);
+  writeCheckMarks(Calc::Opt);
+}
+
+void Tmainform::MenuIndOdnoslClick() {
+  setMaximized(Calc::IndOdnosl);
+  writeCheckMarks(Calc::IndOdnosl);
+}
+
+void Tmainform::CloserClick() { QCoreApplication::exit(0); }
+
+void Tmainform::helpClick() { helpViewer_->present(); }
+
+void Tmainform::AboutClick() {
+  if (about_) about_->exec();
+}
+
+void Tmainform::closeEvent(QCloseEvent* event) {
+  // No calculator ever refuses to close, so the end follows at once.
+  event->accept();
+  QCoreApplication::exit(0);
+}

@@ -1,0 +1,264 @@
+// The frame on the offscreen platform: the start order and state, the calculator menu with its
+// check marks and the window-state rule, close requests on the children, the help viewer with its
+// links handed to a recording desktop, and the end of the event loop.
+#include <QAction>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTextBlock>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "app/aboutform.h"
+#include "app/desktop.h"
+#include "app/helpviewer.h"
+#include "app/mainform.h"
+#include "calc/calcstate.h"
+#include "numtext/errors.h"
+
+namespace {
+
+using Calc = Tmainform::Calc;
+using State = Tmainform::RecordedState;
+
+class RecordingDesktop final : public Desktop {
+ public:
+  void openTarget(const QString& target) override { targets << target; }
+  void handlePendingMessages() override {}
+  QStringList targets;
+};
+
+struct Entry {
+  const char* action;
+  Calc calc;
+  const char* caption;
+};
+
+const Entry kEntries[] = {
+    {"MenuVitkMnogsl", Calc::Vitkmnogosl, "витков многослойной катушки"},
+    {"MenuIndMnogosl", Calc::IndMnogosl, "индуктивности многослойной катушки"},
+    {"Menuopt", Calc::Opt, "Оптимальных размеров многослойной катушки"},
+    {"MenuIndOdnosl", Calc::IndOdnosl, "индуктивности однослойной катушки"},
+};
+
+const Calc kAll[] = {Calc::Vitkmnogosl, Calc::IndMnogosl, Calc::Opt, Calc::IndOdnosl};
+
+}  // namespace
+
+class MainformTest : public QObject {
+  Q_OBJECT
+
+ private:
+  FormatSettings format_{U','};
+  CalcState state_;
+  RecordingDesktop desktop_;
+  std::unique_ptr<Tmainform> frame_;
+
+  QAction* action(const char* name) {
+    auto* a = frame_->findChild<QAction*>(QString::fromLatin1(name));
+    if (!a) qFatal("no action %s", name);
+    return a;
+  }
+  QStringList checkedEntries() {
+    QStringList names;
+    for (const Entry& e : kEntries)
+      if (action(e.action)->isChecked()) names << QString::fromLatin1(e.action);
+    return names;
+  }
+  int maximizedCount() {
+    int n = 0;
+    for (Calc c : kAll) n += frame_->subWindow(c)->isMaximized() ? 1 : 0;
+    return n;
+  }
+  // The frame's recorded states agree with what the MDI area shows.
+  void verifyRecordedStates() {
+    for (Calc c : kAll) {
+      QMdiSubWindow* sub = frame_->subWindow(c);
+      const State shown = sub->isMaximized()   ? State::Maximized
+                          : sub->isMinimized() ? State::Minimized
+                                               : State::Normal;
+      QCOMPARE(frame_->recordedState(c), shown);
+    }
+  }
+  void verifyInFront(const Entry& e) {
+    QCOMPARE(frame_->mdiArea()->activeSubWindow(), frame_->subWindow(e.calc));
+    QVERIFY(frame_->subWindow(e.calc)->isMaximized());
+    QCOMPARE(maximizedCount(), 1);
+    QCOMPARE(checkedEntries(), QStringList{QString::fromLatin1(e.action)});
+    QCOMPARE(frame_->windowTitle(), QString::fromUtf8("Расчет - [%1]").arg(QString::fromUtf8(e.caption)));
+    verifyRecordedStates();
+  }
+
+ private slots:
+  void init() {
+    frame_ = std::make_unique<Tmainform>(desktop_);
+    frame_->createChildren(WindowServices{format_, state_, desktop_});
+    frame_->showCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    desktop_.targets.clear();
+  }
+  void cleanup() { frame_.reset(); }
+
+  void startsWithSingleLayerInFront() {
+    const QList<QMdiSubWindow*> order =
+        frame_->mdiArea()->subWindowList(QMdiArea::CreationOrder);
+    QStringList names;
+    for (QMdiSubWindow* sub : order) names << sub->widget()->objectName();
+    QCOMPARE(names, (QStringList{"FormIndMnogosl", "FormVitkmnogosl", "Formopt", "FormIndOdnosl"}));
+    verifyInFront(kEntries[3]);
+    QVERIFY(frame_->aboutForm() && !frame_->aboutForm()->isVisible());
+    QVERIFY(!frame_->helpViewer()->isVisible());
+  }
+
+  void frameHasFixedClientAndNoMaximizeBox() {
+    QCOMPARE(frame_->mdiArea()->size(), QSize(656, 436));
+    QCOMPARE(frame_->mdiArea()->y(), frame_->menuBar()->height());
+    QCOMPARE(frame_->minimumSize(), frame_->maximumSize());
+    const Qt::WindowFlags f = frame_->windowFlags();
+    QVERIFY(f.testFlag(Qt::WindowMinimizeButtonHint) && f.testFlag(Qt::WindowSystemMenuHint));
+    QVERIFY(!f.testFlag(Qt::WindowMaximizeButtonHint));
+    for (Calc c : kAll) {
+      const Qt::WindowFlags sf = frame_->subWindow(c)->windowFlags();
+      const bool controls = c == Calc::Opt;
+      QCOMPARE(sf.testFlag(Qt::WindowSystemMenuHint), controls);
+      QCOMPARE(sf.testFlag(Qt::WindowMinimizeButtonHint), controls);
+      QCOMPARE(sf.testFlag(Qt::WindowCloseButtonHint), controls);
+    }
+  }
+
+  void eachEntryBringsItsCalculatorForward() {
+    // One typed text per calculator, which must survive every switch.
+    for (Calc c : kAll) {
+      auto* edit = frame_->form(c)->findChild<QLineEdit*>();
+      QVERIFY(edit);
+      edit->setText(QStringLiteral("typed %1").arg(static_cast<int>(c)));
+    }
+    for (int round = 0; round < 2; ++round) {
+      for (const Entry& e : kEntries) {
+        action(e.action)->trigger();
+        QTest::qWait(1);
+        verifyInFront(e);
+      }
+    }
+    for (Calc c : kAll)
+      QCOMPARE(frame_->form(c)->findChild<QLineEdit*>()->text(),
+               QStringLiteral("typed %1").arg(static_cast<int>(c)));
+  }
+
+  void entryOfMaximizedCalculatorChangesNothing() {
+    QMdiSubWindow* front = frame_->subWindow(Calc::IndOdnosl);
+    auto* edit = frame_->form(Calc::IndOdnosl)->findChild<QLineEdit*>();
+    edit->setFocus();
+    QSignalSpy activated(frame_->mdiArea(), &QMdiArea::subWindowActivated);
+    QSignalSpy changed(front, &QMdiSubWindow::windowStateChanged);
+    const QRect geometry = front->geometry();
+    action("MenuIndOdnosl")->trigger();  // the click itself toggles the mark off first
+    QTest::qWait(1);
+    QCOMPARE(activated.count(), 0);
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(front->geometry(), geometry);
+    QCOMPARE(QApplication::focusWidget(), edit);
+    verifyInFront(kEntries[3]);
+  }
+
+  void optMinimizedByCloseBoxComesBackMaximized() {
+    const Entry& opt = kEntries[2];
+    QMdiSubWindow* sub = frame_->subWindow(Calc::Opt);
+    QPointer<QWidget> form = frame_->form(Calc::Opt);
+    action(opt.action)->trigger();
+    verifyInFront(opt);
+    sub->close();  // what its close box does
+    QTest::qWait(1);
+    QVERIFY(form && sub->isVisible());
+    QVERIFY(sub->isMinimized());
+    QCOMPARE(frame_->recordedState(Calc::Opt), State::Minimized);
+    QCOMPARE(maximizedCount(), 0);
+    action(opt.action)->trigger();
+    QTest::qWait(1);
+    verifyInFront(opt);
+    // Restored by its own restore box, then chosen again.
+    sub->showNormal();
+    QTest::qWait(1);
+    QCOMPARE(frame_->recordedState(Calc::Opt), State::Normal);
+    action(opt.action)->trigger();
+    QTest::qWait(1);
+    verifyInFront(opt);
+  }
+
+  void closeRequestOnOtherCalculatorsIsIgnored() {
+    for (const Entry& e : kEntries) {
+      if (e.calc == Calc::Opt) continue;
+      action(e.action)->trigger();
+      QMdiSubWindow* sub = frame_->subWindow(e.calc);
+      QPointer<QWidget> form = frame_->form(e.calc);
+      QVERIFY(!sub->close());
+      QTest::qWait(1);
+      QVERIFY(form && form->isVisible() && sub->isVisible());
+      verifyInFront(e);
+    }
+  }
+
+  void helpShowsPageEachTimeAndHandsLinksToDesktop() {
+    HelpViewer* viewer = frame_->helpViewer();
+    for (int i = 0; i < 2; ++i) {
+      action("help")->trigger();
+      QVERIFY(QTest::qWaitForWindowExposed(viewer));
+      QVERIFY(viewer->isWindow());
+      QCOMPARE(viewer->windowTitle(), QString::fromUtf8("Конструктивный расчет катушек индуктивности"));
+      viewer->close();
+      QVERIFY(!viewer->isVisible());
+    }
+    action("help")->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(viewer));
+
+    // Click every link of the page where it is drawn.
+    int links = 0;
+    for (QTextBlock b = viewer->document()->begin(); b.isValid(); b = b.next()) {
+      for (auto it = b.begin(); !it.atEnd(); ++it) {
+        const QTextFragment f = it.fragment();
+        if (!f.charFormat().isAnchor() || f.length() < 2) continue;
+        QTextCursor c(viewer->document());
+        c.setPosition(f.position() + f.length() / 2);
+        viewer->setTextCursor(c);
+        viewer->ensureCursorVisible();
+        const QPoint at = viewer->cursorRect(c).center() - QPoint(2, 0);
+        QTest::mouseClick(viewer->viewport(), Qt::LeftButton, {}, at);
+        ++links;
+      }
+    }
+    QCOMPARE(links, 2);
+    QCOMPARE(desktop_.targets.size(), 2);
+    QVERIFY(desktop_.targets[0].startsWith("mailto:"));
+    QVERIFY(desktop_.targets[0].endsWith(
+        QString::fromUtf8("?subject=По поводу конструктивного расчета катушек")));
+    QVERIFY(desktop_.targets[1].endsWith("/programms/tirnovel/tirnovel.html"));
+  }
+
+  void unreadableHelpPageRaisesError() {
+    HelpViewer* viewer = frame_->helpViewer();
+    QVERIFY_THROWS_EXCEPTION(Exception, viewer->present(QStringLiteral(":/help/missing.html")));
+    QVERIFY(!viewer->isVisible());
+  }
+
+  void closerAndCloseBoxEndTheEventLoop() {
+    for (bool closeBox : {false, true}) {
+      QTimer::singleShot(0, frame_.get(), [&] {
+        if (closeBox) frame_->close();
+        else action("Closer")->trigger();
+      });
+      QTimer watchdog;
+      watchdog.setSingleShot(true);
+      connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+      watchdog.start(5000);
+      QCOMPARE(QCoreApplication::exec(), 0);
+      frame_->show();
+    }
+  }
+};
+
+QTEST_MAIN(MainformTest)
+#include "mainform_test.moc"
