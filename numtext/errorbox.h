@@ -14,3 +14,18 @@ void ShowErrorBox(const Exception& e);
 void ShowErrorBox(const std::exception& e);
 // The same for a bare message (UTF-8).
 void ShowErrorMessage(const std::string& message);
+
+// Runs a window's handler for a click, a key or a menu choice. An error that escapes the command
+// is reported here, before it can unwind through the toolkit's own frames (which run no cleanup
+// for exceptions), and the handler returns normally. The application's notify() is the net for
+// anything not run this way.
+template <typename Handler>
+void RunReportingErrors(Handler&& handler) {
+  try {
+    handler();
+  } catch (const Exception& e) {
+    ShowErrorBox(e);
+  } catch (const std::exception& e) {
+    ShowErrorBox(e);
+  }
+}

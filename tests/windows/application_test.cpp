@@ -2,6 +2,7 @@
 // change, and the catching of errors that escape event handlers.
 #include <fpu_control.h>
 
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include <stdexcept>
 
 #include "app/coilapplication.h"
+#include "numtext/errorbox.h"
 #include "numtext/errors.h"
 #include "numtext/fpu.h"
 #include "numtext/qtformat.h"
@@ -108,13 +110,19 @@ class ApplicationTest : public QObject {
 
   void errorFromAClickIsReportedAndTheLoopGoesOn() {
     QWidget window;
+    auto* field = new QLineEdit(&window);
     auto* button = new QPushButton(QStringLiteral("Вычислить"), &window);
+    button->move(0, 40);
+    QObject::connect(field, &QLineEdit::returnPressed, button, &QAbstractButton::click);
     int clicks = 0;
     QObject::connect(button, &QPushButton::clicked, [&clicks] {
-      ++clicks;
-      if (clicks == 1) throw EZeroDivide();
-      if (clicks == 2) throw EConvertError("'abc' is not a valid floating point value");
-      if (clicks == 3) throw std::runtime_error("out of memory");
+      RunReportingErrors([&clicks] {
+        ++clicks;
+        if (clicks == 1) throw EZeroDivide();
+        if (clicks == 2) throw EConvertError("'abc' is not a valid floating point value");
+        if (clicks == 3) throw std::runtime_error("out of memory");
+        if (clicks == 5) throw EInvalidOp();
+      });
     });
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -141,21 +149,24 @@ class ApplicationTest : public QObject {
     QTest::qWait(50);
     QCOMPARE(closer.texts.size(), 3);
 
-    // The keyboard path of a button goes through the same catch.
-    clicks = 0;
-    button->setFocus();
-    QTest::keyClick(button, Qt::Key_Space);
+    // Enter in a field presses the button: the same report.
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Return);
     QTRY_COMPARE(closer.texts.size(), 4);
-    QCOMPARE(closer.texts[3], QStringLiteral("Floating point division by zero."));
+    QCOMPARE(closer.texts[3], QStringLiteral("Invalid floating point operation."));
+    QCOMPARE(clicks, 5);
   }
 
-  void errorFromATimerIsReported() {
+  // Errors that escape a handler not run through RunReportingErrors still end in the box.
+  void notifyCatchesWhatEscapes() {
     BoxCloser closer;
     bool laterRan = false;
-    QTimer::singleShot(0, [] { throw EOverflow(); });
+    SetOddFpu();
+    QTimer::singleShot(0, [] { throw EZeroDivide(); });
     QTimer::singleShot(20, [&laterRan] { laterRan = true; });
     QTRY_COMPARE(closer.texts.size(), 1);
-    QCOMPARE(closer.texts[0], QStringLiteral("Floating point overflow."));
+    QCOMPARE(closer.texts[0], QStringLiteral("Floating point division by zero."));
+    QCOMPARE(ControlBits(closer.fpuWords[0]), ControlBits(StartupFpuControlWord()));
     QTRY_VERIFY(laterRan);
   }
 };
