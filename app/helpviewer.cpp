@@ -1,6 +1,7 @@
 #include "app/helpviewer.h"
 
 #include <QFile>
+#include <QScreen>
 #include <QUrl>
 
 #include "app/desktop.h"
@@ -27,6 +28,15 @@ void HelpViewer::present(const QString& path) {
   const QString html = QString::fromUtf8(file.readAll());
   setHtml(html);
   setWindowTitle(documentTitle());
+  if (!placed_) {
+    // First showing: centred over the owning window (or the screen); later ones keep the
+    // place the user left it at.
+    QRect r = frameGeometry();
+    r.moveCenter(parentWidget() ? parentWidget()->frameGeometry().center()
+                                : screen()->availableGeometry().center());
+    move(r.topLeft());
+    placed_ = true;
+  }
   show();
   raise();
   activateWindow();

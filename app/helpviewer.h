@@ -22,4 +22,5 @@ class HelpViewer : public QTextBrowser {
 
  private:
   Desktop& desktop_;
+  bool placed_ = false;
 };

@@ -5,7 +5,6 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPalette>
@@ -75,9 +74,9 @@ Tmainform::Tmainform(Desktop& desktop, QWidget* parent)
   pal.setColor(QPalette::Window, pal.color(QPalette::Button));
   setPalette(pal);
 
-  // The client area keeps its size; the frame follows it and the menu bar's height.
-  ui_->MdiArea->setFixedSize(kClientSize);
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // The frame's size never changes, not even when a maximized child's buttons make the menu bar
+  // a pixel taller: the MDI area gives way instead.
+  setFixedSize(kClientSize.width(), kClientSize.height() + ui_->MainMenu->sizeHint().height());
 
   connect(ui_->Closer, &QAction::triggered, this, &Tmainform::CloserClick);
   connect(ui_->MenuVitkMnogsl, &QAction::triggered, this, &Tmainform::MenuVitkMnogslClick);
@@ -138,8 +137,6 @@ void Tmainform::recordReportedState(Calc calc) {
 }
 
 void Tmainform::showCentred() {
-  ensurePolished();
-  layout()->activate();
   QScreen* scr = screen() ? screen() : QGuiApplication::primaryScreen();
   QRect r = frameGeometry();
   r.moveCenter(scr->geometry().center());
@@ -156,7 +153,10 @@ void Tmainform::setMaximized(Calc calc) {
   Child& c = child(calc);
   if (!c.sub || c.state == RecordedState::Maximized) return;
   c.state = RecordedState::Maximized;
-  if (c.sub->isVisible()) c.sub->showMaximized();
+  if (!c.sub->isVisible()) return;
+  // From minimized Qt would restore at once but maximize only on a later pass of the event loop.
+  if (c.sub->isMinimized()) c.sub->showNormal();
+  c.sub->showMaximized();
 }
 
 void Tmainform::writeCheckMarks(Calc chosen) {
