@@ -19,6 +19,7 @@
 #include "calc/formindodnosl.h"
 #include "calc/formopt.h"
 #include "calc/formvitkmnogosl.h"
+#include "numtext/errorbox.h"
 #include "ui_mainform.h"
 
 namespace {
@@ -83,10 +84,12 @@ Tmainform::Tmainform(Desktop& desktop, QWidget* parent)
   connect(ui_->MenuIndMnogosl, &QAction::triggered, this, &Tmainform::MenuIndMnogoslClick);
   connect(ui_->Menuopt, &QAction::triggered, this, &Tmainform::MenuoptClick);
   connect(ui_->MenuIndOdnosl, &QAction::triggered, this, &Tmainform::MenuIndOdnoslClick);
-  connect(ui_->help, &QAction::triggered, this, &Tmainform::helpClick);
+  // The one command that can fail: its error is shown here rather than unwinding through Qt.
+  connect(ui_->help, &QAction::triggered, this, [this] { RunReportingErrors([this] { helpClick(); }); });
   connect(ui_->About, &QAction::triggered, this, &Tmainform::AboutClick);
 
   helpViewer_ = new HelpViewer(desktop_, this);
+  helpPage_ = QString::fromLatin1(HelpViewer::kPagePath);
   helpViewer_->setWindowIcon(ProgramIcon());
 }
 
@@ -192,7 +195,7 @@ void Tmainform::MenuIndOdnoslClick() {
 
 void Tmainform::CloserClick() { QCoreApplication::exit(0); }
 
-void Tmainform::helpClick() { helpViewer_->present(); }
+void Tmainform::helpClick() { helpViewer_->present(helpPage_); }
 
 void Tmainform::AboutClick() {
   if (about_) about_->exec();

@@ -48,6 +48,8 @@ class Tmainform : public QMainWindow {
   RecordedState recordedState(Calc calc) const;
   TAboutForm* aboutForm() const { return about_; }
   HelpViewer* helpViewer() const { return helpViewer_; }
+  // The page that helpClick presents (the built-in help page unless set).
+  void setHelpPage(const QString& path) { helpPage_ = path; }
 
  public slots:
   void CloserClick();
@@ -83,4 +85,5 @@ class Tmainform : public QMainWindow {
   int placed_ = 0;  // calculators placed so far, for the cascade
   TAboutForm* about_ = nullptr;
   HelpViewer* helpViewer_ = nullptr;
+  QString helpPage_;
 };

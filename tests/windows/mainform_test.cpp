@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTextBlock>
@@ -242,6 +243,23 @@ class MainformTest : public QObject {
     HelpViewer* viewer = frame_->helpViewer();
     QVERIFY_THROWS_EXCEPTION(Exception, viewer->present(QStringLiteral(":/help/missing.html")));
     QVERIFY(!viewer->isVisible());
+  }
+
+  void helpPageFailureFromMenuIsReportedAndProgramGoesOn() {
+    frame_->setHelpPage(QStringLiteral(":/help/missing.html"));
+    QString boxText;
+    QTimer::singleShot(0, frame_.get(), [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        boxText = box->text();
+        box->close();
+      }
+    });
+    action("help")->trigger();
+    QVERIFY(boxText.contains("missing.html"));
+    QVERIFY(!frame_->helpViewer()->isVisible());
+    // The frame goes on as before.
+    action("MenuVitkMnogsl")->trigger();
+    verifyInFront(kEntries[0]);
   }
 
   void closerAndCloseBoxEndTheEventLoop() {
