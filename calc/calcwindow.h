@@ -1,0 +1,31 @@
+#pragma once
+// What the four calculator windows share besides their commands: the pictures and glyph of the
+// resource file, the common look (font and background), the commands run from their buttons with
+// errors reported, and Enter in a text field pressing the window's compute button. QPushButton's
+// default-button behaviour works only in dialogs, and these windows are plain widgets.
+#include <QAbstractButton>
+
+#include "numtext/errorbox.h"
+
+class QWidget;
+
+// Registers the resource file (compiled into a static library, so nothing else pulls it in).
+// Call before building a window from its layout.
+void LoadCalculatorResources();
+
+// Font "MS Sans Serif" 8 pt with a sans-serif fallback, button-face background.
+void SetUpCalculatorLook(QWidget& window);
+
+// Enter or Return in any line edit under window clicks button (which does nothing while the
+// button is disabled).
+void PressOnEnter(QWidget& window, QAbstractButton& button);
+
+// Runs window.command() on every click of button (mouse, Space, or click()). An error that ends
+// the command is reported in the error box here, before it can unwind through Qt's frames; the
+// command itself lets it escape, so that it can be called and tested on its own.
+template <class Window>
+void RunOnClick(QAbstractButton& button, Window& window, void (Window::*command)()) {
+  QObject::connect(&button, &QAbstractButton::clicked, &window, [&window, command] {
+    RunReportingErrors([&window, command] { (window.*command)(); });
+  });
+}

@@ -1,0 +1,24 @@
+#include "calc/formindmnogosl.h"
+
+#include "calc/calcwindow.h"
+#include "calc/command.h"
+#include "calc/indmnogosl.h"
+#include "calc/qtfields.h"
+#include "ui_formindmnogosl.h"
+
+TFormIndMnogosl::TFormIndMnogosl(const WindowServices& services, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::TFormIndMnogosl>()), services_(services) {
+  LoadCalculatorResources();
+  ui_->setupUi(this);
+  SetUpCalculatorLook(*this);
+  RunOnClick(*ui_->BitBtn1, *this, &TFormIndMnogosl::BitBtn1Click);
+  PressOnEnter(*this, *ui_->BitBtn1);
+}
+
+TFormIndMnogosl::~TFormIndMnogosl() = default;
+
+void TFormIndMnogosl::BitBtn1Click() {
+  QtFields fields(*this);
+  CommandContext ctx{fields, services_.format, services_.state, services_.pump};
+  IndMnogosl::BitBtn1Click(ctx);
+}

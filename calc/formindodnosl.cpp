@@ -1,0 +1,24 @@
+#include "calc/formindodnosl.h"
+
+#include "calc/calcwindow.h"
+#include "calc/command.h"
+#include "calc/indodnosl.h"
+#include "calc/qtfields.h"
+#include "ui_formindodnosl.h"
+
+TFormIndOdnosl::TFormIndOdnosl(const WindowServices& services, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::TFormIndOdnosl>()), services_(services) {
+  LoadCalculatorResources();
+  ui_->setupUi(this);
+  SetUpCalculatorLook(*this);
+  RunOnClick(*ui_->BitBtn1, *this, &TFormIndOdnosl::BitBtn1Click);
+  PressOnEnter(*this, *ui_->BitBtn1);
+}
+
+TFormIndOdnosl::~TFormIndOdnosl() = default;
+
+void TFormIndOdnosl::BitBtn1Click() {
+  QtFields fields(*this);
+  CommandContext ctx{fields, services_.format, services_.state, services_.pump};
+  IndOdnogosl::BitBtn1Click(ctx);
+}

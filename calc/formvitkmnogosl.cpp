@@ -1,0 +1,24 @@
+#include "calc/formvitkmnogosl.h"
+
+#include "calc/calcwindow.h"
+#include "calc/command.h"
+#include "calc/qtfields.h"
+#include "calc/vitkmnogosl.h"
+#include "ui_formvitkmnogosl.h"
+
+TFormVitkmnogosl::TFormVitkmnogosl(const WindowServices& services, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::TFormVitkmnogosl>()), services_(services) {
+  LoadCalculatorResources();
+  ui_->setupUi(this);
+  SetUpCalculatorLook(*this);
+  RunOnClick(*ui_->start, *this, &TFormVitkmnogosl::startClick);
+  PressOnEnter(*this, *ui_->start);
+}
+
+TFormVitkmnogosl::~TFormVitkmnogosl() = default;
+
+void TFormVitkmnogosl::startClick() {
+  QtFields fields(*this);
+  CommandContext ctx{fields, services_.format, services_.state, services_.pump};
+  Vitkmnogosl::startClick(ctx);
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The multi-layer turns window: inner diameter, length, wire diameter and required inductance
+// typed in -> startClick hands the fields to Vitkmnogosl::startClick (the stepped turns search)
+// -> turns in vivodN, winding thickness in vivodDr. Layout in formvitkmnogosl.ui.
+#include <QWidget>
+#include <memory>
+
+#include "calc/windowservices.h"
+
+namespace Ui {
+class TFormVitkmnogosl;
+}
+
+class TFormVitkmnogosl : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TFormVitkmnogosl(const WindowServices& services, QWidget* parent = nullptr);
+  ~TFormVitkmnogosl() override;
+
+ public slots:
+  // The compute command (start, or Enter in a field). Errors escape to the event loop.
+  void startClick();
+
+ private:
+  std::unique_ptr<Ui::TFormVitkmnogosl> ui_;
+  WindowServices services_;
+};
