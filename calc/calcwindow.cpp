@@ -16,6 +16,12 @@ void LoadCalculatorResources() {
 
 void SetUpCalculatorLook(QWidget& window) {
   QFont font = window.font();
+  // The layouts are measured in "MS Sans Serif". Where it is missing, fonts with Arial's or
+  // Helvetica's widths come within a pixel or two of it at 8 pt; the generic sans-serif fallback
+  // (typically DejaVu Sans) is some 15 % wider and would clip the captions.
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                    QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                    QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
   font.setStyleHint(QFont::SansSerif);
   window.setFont(font);
   window.setBackgroundRole(QPalette::Button);

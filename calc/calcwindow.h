@@ -13,7 +13,8 @@ class QWidget;
 // Call before building a window from its layout.
 void LoadCalculatorResources();
 
-// Font "MS Sans Serif" 8 pt with a sans-serif fallback, button-face background.
+// Font "MS Sans Serif" 8 pt, else one of the same widths, else any sans-serif; button-face
+// background.
 void SetUpCalculatorLook(QWidget& window);
 
 // Enter or Return in any line edit under window clicks button (which does nothing while the
