@@ -35,6 +35,7 @@ std::string QtFields::text(std::string_view control) const {
 void QtFields::setText(std::string_view control, const std::string& text) {
   if (QLineEdit* edit = find<QLineEdit>(control)) {
     edit->setText(FromField(text));
+    edit->setCursorPosition(0);  // a long number shows its leading digits
     return;
   }
   if (QLabel* label = find<QLabel>(control)) {
