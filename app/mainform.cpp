@@ -1,5 +1,7 @@
 #include "app/mainform.h"
 
+#include <QShortcut>
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFont>
@@ -87,6 +89,11 @@ Tmainform::Tmainform(Desktop& desktop, QWidget* parent)
   // The one command that can fail: its error is shown here rather than unwinding through Qt.
   connect(ui_->help, &QAction::triggered, this, [this] { RunReportingErrors([this] { helpClick(); }); });
   connect(ui_->About, &QAction::triggered, this, &Tmainform::AboutClick);
+  // F10 opens the first menu, as on other desktops: the mnemonics are Cyrillic letters, which a
+  // Latin keyboard layout cannot type.
+  auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  connect(menuKey, &QShortcut::activated, this,
+          [this] { ui_->MainMenu->setActiveAction(ui_->Filer->menuAction()); });
 
   helpViewer_ = new HelpViewer(desktop_, this);
   helpPage_ = QString::fromLatin1(HelpViewer::kPagePath);
