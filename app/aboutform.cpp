@@ -9,11 +9,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "calc/calcwindow.h"
 #include "ui_aboutform.h"
-
-// The resource file is compiled into a static library, so nothing pulls it in by itself.
-// Registering it again is harmless. Q_INIT_RESOURCE may not be used inside a namespace.
-static void RegisterResources() { Q_INIT_RESOURCE(coilcalc); }
 
 namespace {
 
@@ -55,7 +52,7 @@ TAboutForm::TAboutForm(Desktop& desktop, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       ui(new Ui::TAboutForm),
       desktop_(desktop) {
-  RegisterResources();
+  LoadCalculatorResources();
   ui->setupUi(this);
   setFixedSize(size());
   QFont font = this->font();

@@ -12,16 +12,20 @@ static void RegisterCoilcalcResources() { Q_INIT_RESOURCE(coilcalc); }
 void LoadCalculatorResources() {
   static const bool registered = (RegisterCoilcalcResources(), true);
   (void)registered;
+  // The layouts are measured in "MS Sans Serif". Where it is missing, fonts with Arial's or
+  // Helvetica's widths come within a pixel or two of it at 8 pt; the generic sans-serif fallback
+  // (typically DejaVu Sans) is some 15 % wider and would clip the captions. Qt does not follow
+  // fontconfig's metric aliases, so the substitutes are named here, for every window at once.
+  static const bool substituted = (QFont::insertSubstitutions(
+      QStringLiteral("MS Sans Serif"),
+      {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+       QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")}), true);
+  (void)substituted;
 }
 
 void SetUpCalculatorLook(QWidget& window) {
   QFont font = window.font();
-  // The layouts are measured in "MS Sans Serif". Where it is missing, fonts with Arial's or
-  // Helvetica's widths come within a pixel or two of it at 8 pt; the generic sans-serif fallback
-  // (typically DejaVu Sans) is some 15 % wider and would clip the captions.
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                    QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                    QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
+  font.setFamily(QStringLiteral("MS Sans Serif"));
   font.setStyleHint(QFont::SansSerif);
   window.setFont(font);
   window.setBackgroundRole(QPalette::Button);

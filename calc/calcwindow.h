@@ -10,11 +10,11 @@
 class QWidget;
 
 // Registers the resource file (compiled into a static library, so nothing else pulls it in).
-// Call before building a window from its layout.
+// Call before building a window from its layout: registers the pictures and names the
+// substitutes of the layouts' font.
 void LoadCalculatorResources();
 
-// Font "MS Sans Serif" 8 pt, else one of the same widths, else any sans-serif; button-face
-// background.
+// Font "MS Sans Serif" 8 pt (or a substitute of the same widths), button-face background.
 void SetUpCalculatorLook(QWidget& window);
 
 // Enter or Return in any line edit under window clicks button (which does nothing while the

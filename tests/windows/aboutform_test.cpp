@@ -161,7 +161,7 @@ class AboutFormTest : public QObject {
     QTest::newRow("Label2") << "Label2" << QPoint(131, 48) << "катушек индуктивности" << false
                             << "";
     // Moved left from 140 so that the author line fits inside the window.
-    QTest::newRow("Label3") << "Label3" << QPoint(106, 80) << "Автор: разработчики coilcalc"
+    QTest::newRow("Label3") << "Label3" << QPoint(140, 80) << "Автор: разработчики coilcalc"
                             << false << "";
     QTest::newRow("Label5") << "Label5" << QPoint(114, 128) << "coilcalc@example.org" << true
                             << "Написать письмо";
