@@ -1,12 +1,16 @@
 #pragma once
-// The two stepped searches of the optimal-coil calculator. Each walks a fixed grid upward from a
-// fixed start (the running value a Number, rounded after every extended addition of the step)
-// and returns the first grid point that passes its test; the digits shown are those of the grid
-// point, not of the exact mathematical value.
+// The stepped searches of the calculators. Each walks a fixed grid upward from a fixed start (the
+// running value a Number, rounded after every extended addition of the step) and returns the first
+// grid point that passes its test; the digits shown are those of the grid point, not of the exact
+// mathematical value. The searches return exactly the point the step-by-step walk returns, but
+// find it with a few hundred tests (calc/steppedwalk.h), and refuse at once an input for which
+// the step-by-step walk would never end.
 #include <cstdint>
+#include <string>
 
 #include "calc/fields.h"
 #include "numtext/ext.h"
+#include "numtext/formatsettings.h"
 
 namespace searches {
 
@@ -15,29 +19,35 @@ struct WalkResult {
   std::uint64_t steps;  // additions of the step the literal walk makes to reach value
 };
 
-// The first grid point x = 0.00001, 0.00002, ... whose level 20*log10(x) lies strictly within
-// 0.0001 dB of A. DbToRatio(1) = 1.12200999999888 after 112201 steps.
-WalkResult DbToRatioWalk(Number A);
-inline Number DbToRatio(Number A) { return DbToRatioWalk(A).value; }
-
-// The stepped fifth root: from the eighth root of a (three square roots) upward in steps of
-// 0.001 until r^5 comes within 0.1 of a or passes it. FifthRoot(5100) = 5.51500830171328 after
-// 2608 steps. Hands pending events to the pump while it walks.
-WalkResult FifthRootWalk(Number a, EventPump& pump);
-inline Number FifthRoot(Number a, EventPump& pump) { return FifthRootWalk(a, pump).value; }
-
-}  // namespace searches
-
-#include <string>
-
-namespace searches {
-
 // A search that provably cannot end is refused at once; the message says why and what to change.
 class ESearchError : public Exception {
  public:
   using Exception::Exception;
   const char* className() const override { return "ESearchError"; }
 };
+
+// The numbers in refusal messages are shown with the separator of format.
+
+// The first grid point x = 0.00001, 0.00002, ... whose level 20*log10(x) lies strictly within
+// 0.0001 dB of A. DbToRatio(1) = 1.12200999999888 after 112201 steps. ESearchError when no grid
+// point lies in that window (A at or below -100.0001, some A below about -7.24) or when A lies
+// beyond the levels the grid reaches (about 222.76 dB).
+WalkResult DbToRatioWalk(Number A, const FormatSettings& format = FormatSettings());
+inline Number DbToRatio(Number A, const FormatSettings& format = FormatSettings()) {
+  return DbToRatioWalk(A, format).value;
+}
+
+// The stepped fifth root: from the eighth root of a (three square roots) upward in steps of
+// 0.001 until r^5 comes within 0.1 of a or passes it. FifthRoot(5100) = 5.51500830171328 after
+// 2608 steps. EInvalidOp for a < 0 (before any step); ESearchError when r would have to pass
+// 2^44, where the step no longer changes r (a above about 1.7e66). Hands pending events to the
+// pump while it walks (at least once per binade of r, and at least once if it steps at all).
+WalkResult FifthRootWalk(Number a, EventPump& pump,
+                         const FormatSettings& format = FormatSettings());
+inline Number FifthRoot(Number a, EventPump& pump,
+                        const FormatSettings& format = FormatSettings()) {
+  return FifthRootWalk(a, pump, format).value;
+}
 
 // The turns search of the multi-layer turns calculator: the count n = 0, 0.01, 0.02, ...
 // (accumulated, each sum rounded to a Number) until the inductance of n turns wound with wire of
@@ -49,8 +59,19 @@ struct TurnsResult {
   std::string notice;   // why the search cannot end, when !found (Russian)
 };
 // Dbn, l in cm; d in mm; Lreq in µH. d, l and Lreq are non-zero (the caller tests them). Dr is
-// left as the literal walk leaves it: the thickness of the count returned, of the count whose
-// evaluation raised a fault, or of the last count tested before a refusal.
-TurnsResult TurnsSearch(Number Dbn, Number l, Number d, Number Lreq, Number& Dr);
+// left as the literal walk leaves it: the thickness of the count returned, or of the count whose
+// evaluation raised a fault (the one before it when the thickness itself overflowed). When the
+// search cannot end (negative Lreq, a band of 1 % that falls between two counts, more turns
+// than the search goes to) found is false, notice says why, and Dr is the thickness of n, the
+// count at which the search gave up.
+// With Dbn >= 0, l > 0 and d > 0 the inductance grows with the count and the search takes a few
+// hundred tests; otherwise it walks count by count, up to 10^8 counts.
+TurnsResult TurnsSearch(Number Dbn, Number l, Number d, Number Lreq, Number& Dr,
+                        const FormatSettings& format = FormatSettings());
+
+// The largest count the fast turns search goes to (2^36); see searches.cpp.
+constexpr Number kTurnsLimit = 68719476736.0;
+// Counts the step-by-step turns search tests at most when the inductance need not grow.
+constexpr std::uint64_t kLiteralTurnsBound = 10000000;
 
 }  // namespace searches

@@ -1,0 +1,297 @@
+#include "calc/searches.h"
+
+#include <limits>
+
+#include "calc/indmnogosl.h"
+#include "calc/steppedwalk.h"
+#include "numtext/numbertext.h"
+
+namespace searches {
+
+namespace {
+
+using steppedwalk::FindFirstReached;
+using steppedwalk::MonotoneTest;
+using steppedwalk::NextPoint;
+using steppedwalk::Outcome;
+
+std::string Show(Ext v, const FormatSettings& format) { return NumberToText(v, format); }
+
+// ---- DbToRatio ----------------------------------------------------------------------------
+
+constexpr long double kRatioStep = 0.00001L;
+constexpr long double kLevelTolerance = 0.0001L;
+
+// 20 * log10(x) - A. The level of the grid rises with x: fyl2x is accurate to about one ulp of
+// the result, while the logarithms of two successive grid points (relative distance at least
+// 2^-53, results below 12 in magnitude) lie some 50 ulps apart or more.
+Ext LevelOffset(Number x, Number A) { return 20 * log10(Ext(x)) - A; }
+
+// A point is reached once its level is above A - 0.0001. The first such point is the answer if
+// it also lies below A + 0.0001; otherwise every later point lies above the window too.
+class LevelAboveWindowFloor final : public MonotoneTest {
+ public:
+  explicit LevelAboveWindowFloor(Number A) : A_(A) {}
+  bool reached(Number x) override { return LevelOffset(x, A_) > -kLevelTolerance; }
+
+ private:
+  Number A_;
+};
+
+// ---- FifthRoot ----------------------------------------------------------------------------
+
+constexpr long double kRootStep = 0.001L;
+constexpr long double kRootTolerance = 0.1L;
+
+Ext FifthPower(Number r) { return Ext(r) * r * r * r * r; }
+
+// After the first step the walk stops at r when r^5 > a or |a - r^5| <= 0.1; together that is
+// a - r^5 <= 0.1. The product of non-negative factors rounded to nearest only grows with r.
+class NearOrPastRoot final : public MonotoneTest {
+ public:
+  NearOrPastRoot(Number a, EventPump& pump) : a_(a), pump_(pump) {}
+  bool reached(Number r) override { return Ext(a_) - FifthPower(r) <= kRootTolerance; }
+  void moved() override { pump_.handlePendingMessages(); }
+
+ private:
+  Number a_;
+  EventPump& pump_;
+};
+
+// ---- Turns --------------------------------------------------------------------------------
+
+constexpr long double kTurnsStep = 0.01L;
+
+enum class Band { Below, Inside, Above };
+
+struct CountTest {
+  Number Dbn, l, d, Lreq;
+
+  struct Evaluation {
+    Band band;
+    Number Lc;
+  };
+
+  // One count as the literal search tests it. Dr is written before the inductance is formed, so
+  // a fault there leaves the count's thickness behind, and a fault in the thickness the previous
+  // one.
+  Evaluation evaluate(Number n, Number& Dr) const {
+    const Number w = toNumber(Ext(l) / (0.1L * Ext(d)));
+    const Number k = toNumber(Ext(n) / w);
+    Dr = toNumber((Ext(k) * d) * 0.1L);
+    const Number Lc = IndMnogosl::CalcIndMnogosl(Dbn, l, n, Dr);
+    const Ext deviation = Ext(Lc) - Lreq;
+    const Ext hundredth = Ext(Lreq) / 100;
+    if (abs(deviation) < hundredth) return {Band::Inside, Lc};
+    return {deviation > -hundredth ? Band::Above : Band::Below, Lc};
+  }
+};
+
+// Reached once the inductance is above 99 % of Lreq. A faulting evaluation counts as reached:
+// every later count faults as well (the quantities that overflow only grow with the count), and
+// the first one is evaluated again for real.
+class InductanceAboveBandFloor final : public MonotoneTest {
+ public:
+  explicit InductanceAboveBandFloor(const CountTest& test) : test_(test) {}
+  bool reached(Number n) override {
+    Number scratchDr = 0;
+    try {
+      return test_.evaluate(n, scratchDr).band != Band::Below;
+    } catch (const EMathError&) {
+      return true;
+    }
+  }
+
+ private:
+  const CountTest& test_;
+};
+
+// Reached at the first count whose evaluation faults; past the band the literal search goes on
+// until then.
+class Faults final : public MonotoneTest {
+ public:
+  explicit Faults(const CountTest& test) : test_(test) {}
+  bool reached(Number n) override {
+    Number scratchDr = 0;
+    try {
+      test_.evaluate(n, scratchDr);
+      return false;
+    } catch (const EMathError&) {
+      return true;
+    }
+  }
+
+ private:
+  const CountTest& test_;
+};
+
+// A search that can no longer pass still ends where a later count faults (the quantities that
+// overflow only grow): raises that fault, with Dr as the literal search leaves it. Returns when
+// no count below the limit faults.
+void RaiseLaterFault(const CountTest& test, Number from, Number& Dr) {
+  Faults probe(test);
+  const steppedwalk::WalkResult walk = FindFirstReached(from, kTurnsStep, probe, kTurnsLimit);
+  if (walk.outcome != Outcome::Reached) return;
+  test.evaluate(walk.previous, Dr);
+  test.evaluate(walk.point, Dr);
+}
+
+// Whether the computed inductance is sure to grow with the count, so that the walker may jump.
+//
+// With Dbn >= 0, l > 0, d > 0 the exact inductance L(n) = 0.315 r^2 n^2 / (6r + 9l + 10Dr), with
+// Dr = c n and r = (Dr + Dbn) / 2, has d ln L / dn >= 2/n - 13c / (6r + 9l + 10Dr) >= 1/n
+// (6r + 10Dr >= 13Dr). Each step of about 0.01 turn raises it by a relative 0.01/n at least.
+// The computed value carries the roundings of k, Dr, r and L to Numbers: a relative 2^-53 each,
+// weighted by at most 2 (r enters squared), some 9 * 2^-53 in all, so two successive counts
+// differ in rounding by under 18 * 2^-53 = 2e-15. Below 2^36 turns the growth per step exceeds
+// 1.4e-13, seventy times that; the search does not go beyond (kTurnsLimit). The bound on the
+// rounding holds while these Numbers are normal: they only grow with the count, so it is enough
+// that they are at the first count (or that it faults, which ends the search there anyway).
+bool InductanceGrowsWithCount(const CountTest& test) {
+  if (!(test.Dbn >= 0 && test.l > 0 && test.d > 0)) return false;
+  constexpr Number kSmallest = std::numeric_limits<Number>::min();
+  try {
+    const Number n = NextPoint(0, kTurnsStep);
+    const Number w = toNumber(Ext(test.l) / (0.1L * Ext(test.d)));
+    const Number k = toNumber(Ext(n) / w);
+    const Number Dr = toNumber((Ext(k) * test.d) * 0.1L);
+    const Number r = toNumber((Ext(Dr) + test.Dbn) / 2);
+    const Number Lc = IndMnogosl::CalcIndMnogosl(test.Dbn, test.l, n, Dr);
+    return k >= kSmallest && Dr >= kSmallest && r >= kSmallest && Lc >= kSmallest;
+  } catch (const EMathError&) {
+    return true;
+  }
+}
+
+const char* const kChangeSizes =
+    " Задайте большую индуктивность, меньший внутренний диаметр или большую длину намотки.";
+
+TurnsResult NotFound(Number n, std::uint64_t steps, std::string notice) {
+  return TurnsResult{false, n, steps, std::move(notice)};
+}
+
+std::string StallNotice(Number n, const FormatSettings& format) {
+  return "Подбор числа витков остановился на " + Show(n, format) + ": прибавка " +
+         Show(kTurnsStep, format) +
+         " витка уже не меняет такое большое число. Уменьшите требуемую индуктивность или "
+         "увеличьте размеры катушки.";
+}
+
+// Counts tested one by one, for dimensions with which the inductance need not grow with the
+// count. Count 0 has been tested already.
+TurnsResult WalkCountByCount(const CountTest& test, Number& Dr, const FormatSettings& format) {
+  Number n = 0;
+  for (std::uint64_t steps = 1; steps <= kLiteralTurnsBound; ++steps) {
+    const Number next = NextPoint(n, kTurnsStep);
+    if (next == n) return NotFound(n, steps - 1, StallNotice(n, format));
+    n = next;
+    if (test.evaluate(n, Dr).band == Band::Inside) return TurnsResult{true, n, steps, {}};
+  }
+  return NotFound(n, kLiteralTurnsBound,
+                  "Подбор числа витков прерван после " +
+                      Show(static_cast<long double>(kLiteralTurnsBound), format) + " шагов (" +
+                      Show(n, format) +
+                      " витков): индуктивность так и не вошла в пределы 1 % от требуемой. "
+                      "Проверьте размеры катушки: при отрицательных или ничтожно малых "
+                      "размерах подбор может не закончиться.");
+}
+
+TurnsResult JumpToCount(const CountTest& test, Number& Dr, const FormatSettings& format) {
+  InductanceAboveBandFloor probe(test);
+  const steppedwalk::WalkResult walk = FindFirstReached(0, kTurnsStep, probe, kTurnsLimit);
+  // The count before the one found has been tested and failed; testing it for real leaves its
+  // thickness in Dr, as the literal search does before it moves on.
+  const CountTest::Evaluation before = test.evaluate(walk.previous, Dr);
+  switch (walk.outcome) {
+    case Outcome::Limit:
+      return NotFound(walk.previous, walk.steps - 1,
+                      "Для такой индуктивности нужно больше " + Show(kTurnsLimit, format) +
+                          " витков, а так далеко подбор числа витков не ведётся. Уменьшите "
+                          "требуемую индуктивность или увеличьте размеры катушки.");
+    case Outcome::Stalled:
+      test.evaluate(walk.point, Dr);
+      return NotFound(walk.point, walk.steps, StallNotice(walk.point, format));
+    case Outcome::Reached:
+      break;
+  }
+  // Raises the fault here if the count found is one that faults.
+  const CountTest::Evaluation found = test.evaluate(walk.point, Dr);
+  if (found.band == Band::Inside) return TurnsResult{true, walk.point, walk.steps, {}};
+  RaiseLaterFault(test, walk.point, Dr);
+  test.evaluate(walk.point, Dr);
+  if (walk.steps == 1) {
+    return NotFound(walk.point, walk.steps,
+                    "Требуемая индуктивность слишком мала для этих размеров катушки: уже " +
+                        Show(walk.point, format) + " витка дают " + Show(found.Lc, format) +
+                        " мкГн, больше требуемой более чем на 1 %." + kChangeSizes);
+  }
+  return NotFound(walk.point, walk.steps,
+                  "Ни одно число витков не даёт индуктивность в пределах 1 % от требуемой: при " +
+                      Show(walk.previous, format) + " витка получается " +
+                      Show(before.Lc, format) + " мкГн, а при " + Show(walk.point, format) +
+                      " витка уже " + Show(found.Lc, format) + " мкГн." + kChangeSizes);
+}
+
+}  // namespace
+
+WalkResult DbToRatioWalk(Number A, const FormatSettings& format) {
+  LevelAboveWindowFloor test(A);
+  const steppedwalk::WalkResult walk = FindFirstReached(0, kRatioStep, test);
+  const std::string target = Show(A, format);
+  if (walk.outcome != Outcome::Reached) {
+    const std::string level = Show(20 * log10(Ext(walk.point)), format);
+    throw ESearchError("Ослабление " + target + " дБ слишком велико: расчёт доходит только до " +
+                       "уровня " + level + " дБ, дальше его шаг уже не меняет результат. " +
+                       "Задайте ослабление меньше " + level + " дБ.");
+  }
+  if (LevelOffset(walk.point, A) < kLevelTolerance) return {walk.point, walk.steps};
+
+  const std::string tolerance = Show(kLevelTolerance, format);
+  const std::string advice = " Задайте ослабление от " + tolerance + " дБ и больше.";
+  const std::string level = Show(20 * log10(Ext(walk.point)), format);
+  if (walk.steps == 1) {
+    throw ESearchError("Ослабление " + target + " дБ не достигается: расчёт начинается с " +
+                       "уровня " + level + " дБ, а дальше уровень только растёт." + advice);
+  }
+  throw ESearchError("Ослабление " + target + " дБ не достигается: соседние точки расчёта " +
+                     "дают уровни " + Show(20 * log10(Ext(walk.previous)), format) + " дБ и " +
+                     level + " дБ, оба дальше чем на " + tolerance + " дБ от заданного." +
+                     advice);
+}
+
+WalkResult FifthRootWalk(Number a, EventPump& pump, const FormatSettings& format) {
+  Number r = toNumber(sqrt(Ext(a)));
+  r = toNumber(sqrt(Ext(r)));
+  r = toNumber(sqrt(Ext(r)));
+  if (abs(Ext(a) - FifthPower(r)) <= kRootTolerance) return {r, 0};
+
+  NearOrPastRoot test(a, pump);
+  const steppedwalk::WalkResult walk = FindFirstReached(r, kRootStep, test);
+  if (walk.outcome != Outcome::Reached) {
+    throw ESearchError("Корень пятой степени из " + Show(a, format) +
+                       " не находится: подбор доходит только до " + Show(walk.point, format) +
+                       ", дальше шаг " + Show(kRootStep, format) +
+                       " уже не меняет значение. Уменьшите индуктивность или диаметр провода.");
+  }
+  return {walk.point, walk.steps};
+}
+
+TurnsResult TurnsSearch(Number Dbn, Number l, Number d, Number Lreq, Number& Dr,
+                        const FormatSettings& format) {
+  const CountTest test{Dbn, l, d, Lreq};
+  // Count 0 first, as the literal search tests it: a fault of the dimensions shows here.
+  if (test.evaluate(0, Dr).band == Band::Inside) return TurnsResult{true, 0, 0, {}};
+  if (!(Lreq > 0)) {
+    if (InductanceGrowsWithCount(test)) {
+      RaiseLaterFault(test, 0, Dr);
+      test.evaluate(0, Dr);
+    }
+    return NotFound(0, 0,
+                    "Требуемая индуктивность должна быть положительной: с отрицательным "
+                    "значением подбор числа витков не закончится.");
+  }
+  if (InductanceGrowsWithCount(test)) return JumpToCount(test, Dr, format);
+  return WalkCountByCount(test, Dr, format);
+}
+
+}  // namespace searches
