@@ -477,8 +477,7 @@ TEST(FarInputs, DbToRatioAt200dB) {
   ASSERT_TRUE(slow.ended);
   EXPECT_SAME_NUMBER(fast.value, slow.value);
   EXPECT_EQ(fast.steps, slow.steps);
-  EXPECT_GT(from.steps + 1000, from.steps);  // resumed at least a thousand points before
-  EXPECT_GT(slow.steps - from.steps, 1000u);
+  EXPECT_GT(slow.steps - from.steps, 1000u);  // resumed a thousand points before or more
 }
 
 TEST(FarInputs, FifthRootOfHugeArguments) {
@@ -512,8 +511,8 @@ TEST(FarInputs, TurnsForTenHenries) {
 // the literal accumulation). Either way the literal walk must end exactly where the fast one did.
 
 const int kScale = SEARCHES_SWEEP_SCALE;
-const std::uint64_t kFullWalk = kScale > 1 ? 200000 : 600;
-const double kWindow = kScale > 1 ? 20000 : 300;
+const std::uint64_t kFullWalk = kScale > 1 ? 10000 : 600;
+const double kWindow = kScale > 1 ? 3000 : 300;
 
 double LogUniform(std::mt19937_64& rng, double lo, double hi) {
   std::uniform_real_distribution<double> u(std::log(lo), std::log(hi));
