@@ -66,10 +66,14 @@ TAboutForm::TAboutForm(Desktop& desktop, QWidget* parent)
   }
   setPalette(palette);
 
+  // The three text lines end at one right edge, as laid out: the author line, longer than the
+  // layout's, grows to the left.
+  const int textRight = ui->Label3->geometry().right();
   for (QLabel* label : {ui->Label1, ui->Label2, ui->Label3}) {
     label->adjustSize();
     KeepInside(*label, width());
   }
+  ui->Label3->move(qMax(0, textRight + 1 - ui->Label3->width()), ui->Label3->y());
   // Room is made for the wider, pressed look of a link.
   for (QLabel* link : {ui->Label4, ui->Label5}) {
     SetPressedLook(*link);
