@@ -24,7 +24,7 @@ DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "$(realpath "$deb")"
 desktop-file-validate /usr/share/applications/org.example.coilcalc.desktop
 appstreamcli validate --no-net /usr/share/metainfo/org.example.coilcalc.metainfo.xml
 
-display=:$((70 + RANDOM % 20))
+display=$(tools/free-display.sh)
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
@@ -32,7 +32,7 @@ for _ in $(seq 50); do DISPLAY=$display xdotool getmouselocation >/dev/null 2>&1
 
 DISPLAY=$display /usr/bin/coilcalc &
 app=$!
-window=$(DISPLAY=$display timeout 20 xdotool search --sync --name '^Расчет - \[' | head -n 1)
+window=$(DISPLAY=$display timeout 20 xdotool search --sync --limit 1 --onlyvisible --class coilcalc)
 shown=$(DISPLAY=$display xdotool getwindowname "$window")
 if [ "$shown" != "$title" ]; then
   echo "package-smoke: window title is '$shown', expected '$title'" >&2
