@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots: starts the program under Xvfb with a window manager, brings
 # each calculator forward through the menu from the keyboard, computes its defaults and saves a
-# picture of the frame to docs/screenshots/. Usage: tools/make-screenshots.sh [build-dir]
+# picture of the frame to docs/screenshots/ (to docs/screenshots/scale-N/ under QT_SCALE_FACTOR=N).
+# Usage: [QT_SCALE_FACTOR=2] tools/make-screenshots.sh [build-dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-out=docs/screenshots
 scale=${QT_SCALE_FACTOR:-1}
+out=docs/screenshots
+[ "$scale" = 1 ] || out=docs/screenshots/scale-$scale
 mkdir -p "$out"
 for tool in Xvfb openbox xdotool import; do
   command -v "$tool" >/dev/null || { echo "make-screenshots: needs $tool (xvfb openbox xdotool imagemagick)" >&2; exit 1; }
 done
 
 display=$(tools/free-display.sh)
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 "$((1280 * scale))x$((1024 * scale))x24" -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=$display
 trap 'kill $app $wm $xvfb 2>/dev/null || true' EXIT
