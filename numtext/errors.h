@@ -7,10 +7,14 @@
 
 class Exception : public std::runtime_error {
  public:
-  explicit Exception(const std::string& message) : std::runtime_error(message) {}
-  std::string message() const { return what(); }
+  explicit Exception(const std::string& message) : std::runtime_error(message), message_(message) {}
+  // The whole message: what() ends at the first NUL byte, which a field text may hold.
+  std::string message() const { return message_; }
   // The class name, as the command-line front end reports it ("EZeroDivide").
   virtual const char* className() const { return "Exception"; }
+
+ private:
+  std::string message_;
 };
 
 // A field text that is not a number.
