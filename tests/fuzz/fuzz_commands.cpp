@@ -1,0 +1,22 @@
+// Arbitrary texts in every field of every calculator (both modes of the optimal coil) through the
+// case runner: outputs a display can produce, a notice or an error of a known kind, nothing else
+// thrown, the same events when run again.
+#include <cstdio>
+#include <cstdlib>
+
+#include "tests/fuzz/properties.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  InitFpu();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const bool slowWalks = std::getenv("COILCALC_FUZZ_SLOW_WALKS") != nullptr;
+  const std::string why = fuzzprops::CheckCommands(data, size, slowWalks);
+  if (!why.empty()) {
+    std::fprintf(stderr, "property violated: %s\n", why.c_str());
+    std::abort();
+  }
+  return 0;
+}

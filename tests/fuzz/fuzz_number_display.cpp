@@ -1,0 +1,20 @@
+// Number display of arbitrary 80-bit patterns (pseudo-denormals, unnormals, every kind of NaN): a
+// non-empty text of at most 15 digits that reads back to a value shown the same.
+#include <cstdio>
+#include <cstdlib>
+
+#include "tests/fuzz/properties.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  InitFpu();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string why = fuzzprops::CheckNumberDisplay(data, size);
+  if (!why.empty()) {
+    std::fprintf(stderr, "property violated: %s\n", why.c_str());
+    std::abort();
+  }
+  return 0;
+}

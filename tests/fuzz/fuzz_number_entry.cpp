@@ -1,0 +1,20 @@
+// Number entry of arbitrary bytes under each separator: a value, or EConvertError whose message
+// holds the text intact; the outcome the grammar allows; the FPU control word unchanged.
+#include <cstdio>
+#include <cstdlib>
+
+#include "tests/fuzz/properties.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  InitFpu();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string why = fuzzprops::CheckNumberEntry(data, size);
+  if (!why.empty()) {
+    std::fprintf(stderr, "property violated: %s\n", why.c_str());
+    std::abort();
+  }
+  return 0;
+}
