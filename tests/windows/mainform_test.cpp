@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
@@ -260,6 +261,27 @@ class MainformTest : public QObject {
     // The frame goes on as before.
     action("MenuVitkMnogsl")->trigger();
     verifyInFront(kEntries[0]);
+  }
+
+  // A Latin keyboard layout cannot type the Cyrillic mnemonics: F10, Down and Enter reach
+  // "&Закрыть" from any field.
+  void f10OpensTheFileMenuAndEnterEndsTheProgram() {
+    QWidget* field = frame_->form(Calc::IndOdnosl)->findChild<QWidget*>(QStringLiteral("VvodN"));
+    QVERIFY(field);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_F10);
+    auto* fileMenu = frame_->findChild<QMenu*>(QStringLiteral("Filer"));
+    QVERIFY(fileMenu);
+    QTRY_VERIFY(fileMenu->isVisible());
+    QTimer::singleShot(0, fileMenu, [fileMenu] {
+      QTest::keyClick(fileMenu, Qt::Key_Down);
+      QTest::keyClick(fileMenu, Qt::Key_Return);
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(5000);
+    QCOMPARE(QCoreApplication::exec(), 0);
   }
 
   void closerAndCloseBoxEndTheEventLoop() {
