@@ -18,6 +18,9 @@ ENTRY_TEXTS = [
     '12.5', '1 000', '1,2,3', '- 5', '5 e3', 'e5', '12,5\t', '27271,634591', '-0', '+', '-',
     '1234567890123456789012', '0,' + '0' * 40 + '1', '9' * 30 + 'e4900',
     '0,4348967899677465', '11037,20006864465', '1,79769313486232E308', '4,94065645841247E-324',
+    # The edges of the extended range: more digits than the accumulator holds; 10^4931 written
+    # out; a power of ten of -5120 and below, which gives zero whatever the digits.
+    '9' * 4934, '1' + '0' * 4931, '0,' + '0' * 5200 + '1', '1,' + '1' * 4800 + 'e-400',
 ]
 
 
