@@ -100,7 +100,12 @@ Tmainform::Tmainform(Desktop& desktop, QWidget* parent)
   helpViewer_->setWindowIcon(ProgramIcon());
 }
 
-Tmainform::~Tmainform() = default;
+Tmainform::~Tmainform() {
+  // Closing the frame's native window in ~QWidget hides the children, which report state
+  // changes; by then this is no longer a Tmainform, so nothing may reach recordReportedState.
+  for (const Child& c : children_)
+    if (c.sub != nullptr) disconnect(c.sub, nullptr, this, nullptr);
+}
 
 void Tmainform::createChildren(const WindowServices& services) {
   addCalculator(Calc::IndMnogosl, new TFormIndMnogosl(services), RecordedState::Maximized);

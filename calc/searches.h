@@ -71,7 +71,8 @@ TurnsResult TurnsSearch(Number Dbn, Number l, Number d, Number Lreq, Number& Dr,
 
 // The largest count the fast turns search goes to (2^36); see searches.cpp.
 constexpr Number kTurnsLimit = 68719476736.0;
-// Counts the step-by-step turns search tests at most when the inductance need not grow.
-constexpr std::uint64_t kLiteralTurnsBound = 10000000;
+// Counts the step-by-step turns search tests at most when the inductance need not grow: 10^4
+// turns, about a third of a second with the window waiting.
+constexpr std::uint64_t kLiteralTurnsBound = 1000000;
 
 }  // namespace searches

@@ -352,7 +352,7 @@ inline std::string CheckEventLine(const CommandCase& c, const std::string& line)
 }
 
 // Whether the case is one for which the turns search tests count after count (up to its bound of
-// searches::kLiteralTurnsBound counts, seconds per case under the sanitizers) rather than
+// searches::kLiteralTurnsBound counts, about a second per case under the sanitizers) rather than
 // jumping: the turns calculator with all four fields numbers, a positive inductance, and
 // dimensions with which the inductance need not grow with the count (a negative or zero one, or
 // values so small that the first count's quantities are not normal). The same test as the search
