@@ -33,6 +33,7 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <random>
@@ -87,8 +88,20 @@ long long NowMs() {
 class SessionDesktop final : public Desktop {
  public:
   void openTarget(const QString& target) override { targets << target; }
-  void handlePendingMessages() override { QCoreApplication::processEvents(); }
+  void handlePendingMessages() override {
+    if (duringWalk && !inWalkHook_) {
+      inWalkHook_ = true;
+      duringWalk();
+      inWalkHook_ = false;
+    }
+    QCoreApplication::processEvents();
+  }
   QStringList targets;
+  // What the user does while a search walks and hands events to the pump.
+  std::function<void()> duringWalk;
+
+ private:
+  bool inWalkHook_ = false;
 };
 
 // mt19937_64 gives the same sequence everywhere; the reductions below are our own.
@@ -410,6 +423,8 @@ class RandomSessionTest : public QObject {
   std::deque<QString> recent_;
   std::map<QString, int> counts_;
   QString actProblem_;  // a user path that did not work as a user would see it work
+  QString walkLog_;     // what the user did while the action's search walked
+  int walkActions_ = 0;
   long long slowestMs_ = 0;
   QString slowest_;
 
@@ -770,6 +785,96 @@ class RandomSessionTest : public QObject {
     }
   }
 
+  // While Formopt's wire-diameter command walks, the user goes on: the frame, the other
+  // calculators and Formopt's disabled controls (which must take nothing). At most two actions per
+  // command; their modal windows are checked here and taken out of the command's own.
+  void actDuringWalk(Random& r, ModalCloser& closer) {
+    if (walkActions_ >= 2 || !r.chance(60)) return;
+    ++walkActions_;
+    const std::size_t before = closer.seen.size();
+    std::vector<Modal> expectedModals;
+    QString what;
+    CalcModel& opt = model(Calc::Opt);
+    switch (r.below(9)) {
+      case 0: {
+        const MenuEntry& e = kEntries[r.below(4)];
+        action(e.action)->trigger();
+        lastChosen_ = e.calc;
+        what = QStringLiteral("menu %1").arg(e.action);
+        break;
+      }
+      case 1: {
+        const Calc any = kEntries[r.below(4)].calc;
+        frame_->subWindow(any)->close();
+        what = QStringLiteral("close request on %1").arg(model(any).window);
+        break;
+      }
+      case 2:
+        frame_->subWindow(Calc::Opt)->showMinimized();
+        what = QStringLiteral("Formopt minimized by its own control");
+        break;
+      case 3:
+        frame_->mdiArea()->activateNextSubWindow();
+        what = QStringLiteral("switch to the next child");
+        break;
+      case 4: {
+        // Formopt's controls are disabled: nothing typed arrives, no click does anything.
+        QLineEdit* e = edit(opt, opt.inputs[r.below(opt.inputs.size())]);
+        QTest::mouseClick(e, Qt::LeftButton);
+        TypeText(e, QStringLiteral("7"));
+        QTest::mouseClick(opt.button, Qt::LeftButton);
+        auto* box = opt.form->findChild<QCheckBox*>(QStringLiteral("CheckBox1"));
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        QTest::keyClick(edit(opt, opt.outputs[r.below(opt.outputs.size())]), Qt::Key_Return);
+        what = QStringLiteral("type into %1, click start and CheckBox1, Enter in an output").arg(e->objectName());
+        break;
+      }
+      case 5: {
+        CalcModel& m = model(kEntries[r.chance(50) ? 1 : 3].calc);
+        const QString field = m.inputs[r.below(m.inputs.size())];
+        const QString text = GoodNumber(r, sep());
+        QLineEdit* e = edit(m, field);
+        QTest::mouseClick(e, Qt::LeftButton);
+        QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+        TypeText(e, text);
+        m.texts[field] = text;
+        what = QStringLiteral("type %1 into %2.%3").arg(Shown(text), m.window, field);
+        break;
+      }
+      case 6: {
+        CalcModel& m = model(r.chance(50) ? Calc::Vitkmnogosl : Calc::IndOdnosl);
+        const Expected e = runOnCli(m);
+        expectedModals = e.modals;
+        QTest::mouseClick(m.button, Qt::LeftButton);
+        applyWrites(m, e);
+        what = QStringLiteral("click %1.%2").arg(m.window, m.button->objectName());
+        break;
+      }
+      case 7:
+        expectedModals = {{ModalKind::About, QString()}};
+        action("About")->trigger();
+        what = QStringLiteral("About");
+        break;
+      default:
+        action("help")->trigger();
+        what = QStringLiteral("help");
+        break;
+    }
+    const std::vector<Modal> seen(closer.seen.begin() + static_cast<std::ptrdiff_t>(before), closer.seen.end());
+    closer.seen.resize(before);
+    walkLog_ += QStringLiteral(" [while walking: %1]").arg(what);
+    counts_["(during a walk)"]++;
+    if (seen != expectedModals && actProblem_.isEmpty())
+      actProblem_ = QStringLiteral("while walking, %1 showed %2, expected %3").arg(what, Describe(seen), Describe(expectedModals));
+  }
+
+  void applyWrites(CalcModel& m, const Expected& expected) {
+    for (const auto& [name, value] : expected.writes) {
+      m.texts[name] = value;
+      m.writtenWith[name] = separator_;
+    }
+  }
+
   // Opens a menu of the menu bar with the mouse and clicks one of its entries.
   QString chooseWithMouse(const char* menuName, const char* actionName) {
     QMenuBar* bar = frame_->menuBar();
@@ -794,11 +899,9 @@ class RandomSessionTest : public QObject {
     if (compute) {
       CalcModel& m = model(target);
       if (!expected.writes.empty()) counts_["(computes that wrote)"]++;
-      for (const auto& [name, value] : expected.writes) {
-        if (!m.outputs.contains(name)) return QStringLiteral("the case runner wrote %1, not an output").arg(name);
-        m.texts[name] = value;
-        m.writtenWith[name] = separator_;
-      }
+      for (const auto& write : expected.writes)
+        if (!m.outputs.contains(write.first)) return QStringLiteral("the case runner wrote %1, not an output").arg(write.first);
+      applyWrites(m, expected);
     }
     if (menu) {
       QMdiSubWindow* sub = frame_->subWindow(target);
@@ -849,6 +952,7 @@ class RandomSessionTest : public QObject {
 
     Random random(seed_);
     ModalCloser closer(seed_);
+    desktop_.duringWalk = [this, &random, &closer] { actDuringWalk(random, closer); };
     Watchdog watchdog(hangMs_);
     QElapsedTimer clock;
     clock.start();
@@ -860,6 +964,8 @@ class RandomSessionTest : public QObject {
       Calc target = Calc::IndOdnosl;
       closer.startAction();
       actProblem_.clear();
+      walkLog_.clear();
+      walkActions_ = 0;
       if (index_ > 0) {
         watchdog.beat(context(QStringLiteral("running")).toStdString());
         QElapsedTimer t;
@@ -872,7 +978,7 @@ class RandomSessionTest : public QObject {
       }
       QCoreApplication::processEvents();
       QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-      recent_.push_back(QStringLiteral("#%1 %2").arg(index_).arg(what));
+      recent_.push_back(QStringLiteral("#%1 %2%3").arg(index_).arg(what, walkLog_));
       if (recent_.size() > 8) recent_.pop_front();
 
       QString problem = closer.problems.isEmpty() ? QString() : closer.problems.join("; ");
@@ -883,12 +989,18 @@ class RandomSessionTest : public QObject {
       if (!problem.isEmpty()) QFAIL(qPrintable(context(problem)));
     }
     watchdog.beat("finishing");
+    desktop_.duringWalk = nullptr;
 
     QStringList summary;
     for (const auto& [name, n] : counts_) summary << QStringLiteral("%1 %2").arg(name).arg(n);
     qInfo("random session: %d actions in %lld ms; slowest %lld ms (%s)\n  %s", actionCount_,
           static_cast<long long>(clock.elapsed()), slowestMs_, qPrintable(slowest_),
           qPrintable(summary.join(", ")));
+
+    // After all that, "Закрыть" still ends the event loop at once with code 0.
+    QTimer::singleShot(0, this, [this] { action("Closer")->trigger(); });
+    QTimer::singleShot(5000, this, [] { QCoreApplication::exit(7); });
+    QCOMPARE(QCoreApplication::exec(), 0);
     frame_.reset();
   }
 };
