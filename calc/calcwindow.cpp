@@ -6,6 +6,8 @@
 #include <QPalette>
 #include <QWidget>
 
+#include "calc/qtfields.h"
+
 // Q_INIT_RESOURCE may not be used inside a namespace.
 static void RegisterCoilcalcResources() { Q_INIT_RESOURCE(coilcalc); }
 
@@ -36,4 +38,10 @@ void PressOnEnter(QWidget& window, QAbstractButton& button) {
   for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
     QObject::connect(edit, &QLineEdit::returnPressed, &button, &QAbstractButton::click);
   }
+}
+
+void RunCommand(QWidget& window, const WindowServices& services, void (*command)(CommandContext&)) {
+  QtFields fields(window);
+  CommandContext ctx{fields, services.format, services.state, services.pump};
+  command(ctx);
 }

@@ -5,17 +5,21 @@
 // default-button behaviour works only in dialogs, and these windows are plain widgets.
 #include <QAbstractButton>
 
+#include "calc/command.h"
+#include "calc/windowservices.h"
 #include "numtext/errorbox.h"
 
 class QWidget;
 
-// Registers the resource file (compiled into a static library, so nothing else pulls it in).
-// Call before building a window from its layout: registers the pictures and names the
-// substitutes of the layouts' font.
+// Registers the resource file (compiled into a static library, so nothing else pulls it in) and
+// names the substitutes of the layouts' font. Call before building a window from its layout.
 void LoadCalculatorResources();
 
 // Font "MS Sans Serif" 8 pt (or a substitute of the same widths), button-face background.
 void SetUpCalculatorLook(QWidget& window);
+
+// Runs a core command over the controls of window, with the services the window was given.
+void RunCommand(QWidget& window, const WindowServices& services, void (*command)(CommandContext&));
 
 // Enter or Return in any line edit under window clicks button (which does nothing while the
 // button is disabled).

@@ -1,9 +1,7 @@
 #include "calc/formindmnogosl.h"
 
 #include "calc/calcwindow.h"
-#include "calc/command.h"
 #include "calc/indmnogosl.h"
-#include "calc/qtfields.h"
 #include "ui_formindmnogosl.h"
 
 TFormIndMnogosl::TFormIndMnogosl(const WindowServices& services, QWidget* parent)
@@ -18,7 +16,5 @@ TFormIndMnogosl::TFormIndMnogosl(const WindowServices& services, QWidget* parent
 TFormIndMnogosl::~TFormIndMnogosl() = default;
 
 void TFormIndMnogosl::BitBtn1Click() {
-  QtFields fields(*this);
-  CommandContext ctx{fields, services_.format, services_.state, services_.pump};
-  IndMnogosl::BitBtn1Click(ctx);
+  RunCommand(*this, services_, IndMnogosl::BitBtn1Click);
 }

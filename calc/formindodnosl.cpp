@@ -1,9 +1,7 @@
 #include "calc/formindodnosl.h"
 
 #include "calc/calcwindow.h"
-#include "calc/command.h"
 #include "calc/indodnosl.h"
-#include "calc/qtfields.h"
 #include "ui_formindodnosl.h"
 
 TFormIndOdnosl::TFormIndOdnosl(const WindowServices& services, QWidget* parent)
@@ -18,7 +16,5 @@ TFormIndOdnosl::TFormIndOdnosl(const WindowServices& services, QWidget* parent)
 TFormIndOdnosl::~TFormIndOdnosl() = default;
 
 void TFormIndOdnosl::BitBtn1Click() {
-  QtFields fields(*this);
-  CommandContext ctx{fields, services_.format, services_.state, services_.pump};
-  IndOdnogosl::BitBtn1Click(ctx);
+  RunCommand(*this, services_, IndOdnogosl::BitBtn1Click);
 }

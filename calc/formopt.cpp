@@ -5,9 +5,7 @@
 #include <vector>
 
 #include "calc/calcwindow.h"
-#include "calc/command.h"
 #include "calc/optim.h"
-#include "calc/qtfields.h"
 #include "ui_formopt.h"
 
 namespace {
@@ -58,13 +56,9 @@ TFormopt::~TFormopt() = default;
 void TFormopt::startClick() {
   const DisabledWhileRunning busy(
       *this, {ui_->CheckBox1, ui_->vvodLind, ui_->vvodNdb, ui_->vvodRn, ui_->start});
-  QtFields fields(*this);
-  CommandContext ctx{fields, services_.format, services_.state, services_.pump};
-  optim::startClick(ctx);
+  RunCommand(*this, services_, optim::startClick);
 }
 
 void TFormopt::CheckBox1Click() {
-  QtFields fields(*this);
-  CommandContext ctx{fields, services_.format, services_.state, services_.pump};
-  optim::CheckBox1Click(ctx);
+  RunCommand(*this, services_, optim::CheckBox1Click);
 }

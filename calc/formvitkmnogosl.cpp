@@ -1,8 +1,6 @@
 #include "calc/formvitkmnogosl.h"
 
 #include "calc/calcwindow.h"
-#include "calc/command.h"
-#include "calc/qtfields.h"
 #include "calc/vitkmnogosl.h"
 #include "ui_formvitkmnogosl.h"
 
@@ -18,7 +16,5 @@ TFormVitkmnogosl::TFormVitkmnogosl(const WindowServices& services, QWidget* pare
 TFormVitkmnogosl::~TFormVitkmnogosl() = default;
 
 void TFormVitkmnogosl::startClick() {
-  QtFields fields(*this);
-  CommandContext ctx{fields, services_.format, services_.state, services_.pump};
-  Vitkmnogosl::startClick(ctx);
+  RunCommand(*this, services_, Vitkmnogosl::startClick);
 }
