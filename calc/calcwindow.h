@@ -34,3 +34,12 @@ void RunOnClick(QAbstractButton& button, Window& window, void (Window::*command)
     RunReportingErrors([&window, command] { (window.*command)(); });
   });
 }
+
+// The common set-up of a calculator window built from its layout: its look, its compute command
+// on every click of button, and Enter in any text field pressing button.
+template <class Window>
+void SetUpCalculator(Window& window, QAbstractButton& button, void (Window::*command)()) {
+  SetUpCalculatorLook(window);
+  RunOnClick(button, window, command);
+  PressOnEnter(window, button);
+}

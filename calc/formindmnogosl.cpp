@@ -8,9 +8,7 @@ TFormIndMnogosl::TFormIndMnogosl(const WindowServices& services, QWidget* parent
     : QWidget(parent), ui_(std::make_unique<Ui::TFormIndMnogosl>()), services_(services) {
   LoadCalculatorResources();
   ui_->setupUi(this);
-  SetUpCalculatorLook(*this);
-  RunOnClick(*ui_->BitBtn1, *this, &TFormIndMnogosl::BitBtn1Click);
-  PressOnEnter(*this, *ui_->BitBtn1);
+  SetUpCalculator(*this, *ui_->BitBtn1, &TFormIndMnogosl::BitBtn1Click);
 }
 
 TFormIndMnogosl::~TFormIndMnogosl() = default;

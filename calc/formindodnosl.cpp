@@ -8,9 +8,7 @@ TFormIndOdnosl::TFormIndOdnosl(const WindowServices& services, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::TFormIndOdnosl>()), services_(services) {
   LoadCalculatorResources();
   ui_->setupUi(this);
-  SetUpCalculatorLook(*this);
-  RunOnClick(*ui_->BitBtn1, *this, &TFormIndOdnosl::BitBtn1Click);
-  PressOnEnter(*this, *ui_->BitBtn1);
+  SetUpCalculator(*this, *ui_->BitBtn1, &TFormIndOdnosl::BitBtn1Click);
 }
 
 TFormIndOdnosl::~TFormIndOdnosl() = default;

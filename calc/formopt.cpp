@@ -43,12 +43,10 @@ TFormopt::TFormopt(const WindowServices& services, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::TFormopt>()), services_(services) {
   LoadCalculatorResources();
   ui_->setupUi(this);
-  SetUpCalculatorLook(*this);
-  RunOnClick(*ui_->start, *this, &TFormopt::startClick);
+  SetUpCalculator(*this, *ui_->start, &TFormopt::startClick);
   // clicked comes once per change by mouse or Space, after the state has changed, and never for
   // a change made by the program.
   RunOnClick(*ui_->CheckBox1, *this, &TFormopt::CheckBox1Click);
-  PressOnEnter(*this, *ui_->start);
 }
 
 TFormopt::~TFormopt() = default;

@@ -8,9 +8,7 @@ TFormVitkmnogosl::TFormVitkmnogosl(const WindowServices& services, QWidget* pare
     : QWidget(parent), ui_(std::make_unique<Ui::TFormVitkmnogosl>()), services_(services) {
   LoadCalculatorResources();
   ui_->setupUi(this);
-  SetUpCalculatorLook(*this);
-  RunOnClick(*ui_->start, *this, &TFormVitkmnogosl::startClick);
-  PressOnEnter(*this, *ui_->start);
+  SetUpCalculator(*this, *ui_->start, &TFormVitkmnogosl::startClick);
 }
 
 TFormVitkmnogosl::~TFormVitkmnogosl() = default;
