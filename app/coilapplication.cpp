@@ -1,7 +1,6 @@
 #include "app/coilapplication.h"
 
 #include <QEvent>
-#include <QLocale>
 #include <exception>
 
 #include "numtext/apptitle.h"
@@ -9,19 +8,6 @@
 #include "numtext/errors.h"
 #include "numtext/fpu.h"
 #include "numtext/qtformat.h"
-
-QLocale CurrentUserLocale() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-  // The numeric category, in the precedence the C library gives it.
-  for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
-    const QString value = qEnvironmentVariable(name);
-    if (!value.isEmpty()) return QLocale(value);
-  }
-  return QLocale::c();
-#else
-  return QLocale::system();
-#endif
-}
 
 CoilApplication::CoilApplication(int& argc, char** argv) : QApplication(argc, argv) {
   InitFpu();
@@ -32,7 +18,7 @@ CoilApplication::CoilApplication(int& argc, char** argv) : QApplication(argc, ar
   reloadFormat();
 }
 
-void CoilApplication::reloadFormat() { format_ = FormatFromLocale(CurrentUserLocale()); }
+void CoilApplication::reloadFormat() { format_ = FormatFromEnvironment(); }
 
 bool CoilApplication::event(QEvent* event) {
   if (event->type() == QEvent::LocaleChange) reloadFormat();

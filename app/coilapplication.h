@@ -16,7 +16,7 @@ class CoilApplication : public QApplication {
   // The format settings that number entry and display use; the reference stays valid for the
   // life of the application and always holds the current separator.
   const FormatSettings& format() const { return format_; }
-  // Reads the decimal separator of the user's locale again.
+  // Reads the decimal separator of the environment's locale again (FormatFromEnvironment).
   void reloadFormat();
 
   bool notify(QObject* receiver, QEvent* event) override;
@@ -27,7 +27,3 @@ class CoilApplication : public QApplication {
  private:
   FormatSettings format_;
 };
-
-// The user's locale as it is now. Qt reads the environment's locale once per process; this reads
-// it afresh, so that a change announced later is seen.
-QLocale CurrentUserLocale();

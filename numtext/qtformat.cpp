@@ -7,6 +7,21 @@ FormatSettings FormatFromLocale(const QLocale& locale) {
   return format;
 }
 
+QLocale EnvironmentLocale() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+  // The numeric category, in the precedence the C library gives it.
+  for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+    const QString value = qEnvironmentVariable(name);
+    if (!value.isEmpty()) return QLocale(value);
+  }
+  return QLocale::c();
+#else
+  return QLocale::system();
+#endif
+}
+
+FormatSettings FormatFromEnvironment() { return FormatFromLocale(EnvironmentLocale()); }
+
 std::string ToField(const QString& text) { return text.toStdString(); }
 
 QString FromField(const std::string& text) { return QString::fromStdString(text); }
