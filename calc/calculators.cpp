@@ -7,26 +7,46 @@
 
 const std::vector<Calculator>& Calculators() {
   static const std::vector<Calculator> calculators = {
-      {"FormIndOdnosl", {{"VvodN", "5"}, {"Vvodd", "4"}, {"Vvodl", "10"}}, {},
+      {"FormIndOdnosl", "single-layer", "inductance of a single-layer coil",
+       {{"VvodN", "5", {"N", "turns"}},
+        {"Vvodd", "4", {"D", "diameter", "mm"}},
+        {"Vvodl", "10", {"l", "length", "mm"}}},
+       {{"Vivodind", {"", "inductance", "µH"}}},
+       std::nullopt,
        IndOdnogosl::BitBtn1Click},
-      {"FormIndMnogosl",
-       {{"vvodDbn", "1"}, {"VvodL", "5"}, {"vvodDr", "2"}, {"vvodN", "805"}},
-       {},
+      {"FormIndMnogosl", "multi-layer", "inductance of a multi-layer coil",
+       {{"vvodDbn", "1", {"Dbn", "inner diameter", "cm"}},
+        {"VvodL", "5", {"l", "winding length", "cm"}},
+        {"vvodDr", "2", {"Dr", "winding thickness", "cm"}},
+        {"vvodN", "805", {"N", "turns"}}},
+       {{"Vivod", {"", "inductance", "µH"}}},
+       std::nullopt,
        IndMnogosl::BitBtn1Click},
-      {"FormVitkmnogosl",
-       {{"vvoddbn", "1"}, {"vvodl", "5"}, {"vvodd", "1"}, {"vvodLL", "2500"}},
-       {},
+      {"FormVitkmnogosl", "turns", "turns of a multi-layer coil for a required inductance",
+       {{"vvoddbn", "1", {"Dbn", "inner diameter", "cm"}},
+        {"vvodl", "5", {"l", "winding length", "cm"}},
+        {"vvodd", "1", {"d", "wire diameter", "mm"}},
+        {"vvodLL", "2500", {"L", "required inductance", "µH"}}},
+       {{"vivodN", {"N", "turns"}}, {"vivodDr", {"Dr", "winding thickness", "cm"}}},
+       std::nullopt,
        Vitkmnogosl::startClick},
-      {"Formopt",
-       {{"vvodLind", "5100"}, {"vvodNdb", "1"}, {"vvodRn", "8"}},
-       {"CheckBox1"},
+      {"Formopt", "optimal", "optimal dimensions of a multi-layer coil",
+       {{"vvodLind", "5100", {"L", "required inductance", "µH"}},
+        {"vvodNdb", "1", {"A", "allowed attenuation", "dB"}, {"d", "wire diameter", "mm"}},
+        {"vvodRn", "8", {"Rn", "load resistance", "Ω"}}},
+       {{"vivodDr", {"Dr", "winding thickness", "cm"}},
+        {"vivodDbn", {"Dbn", "inner diameter", "cm"}},
+        {"vivodL", {"l", "winding length", "cm"}},
+        {"VivodN", {"N", "turns"}, {"", "insertion attenuation", "dB"}},
+        {"vivodd", {"d", "wire diameter", "mm"}, {"N", "turns"}}},
+       ModeSwitch{"CheckBox1", "wire", "for a given wire diameter d, not an attenuation A"},
        optim::startClick},
   };
   return calculators;
 }
 
-const Calculator* FindCalculator(std::string_view window) {
+const Calculator* FindCalculator(std::string_view name) {
   for (const Calculator& c : Calculators())
-    if (window == c.window) return &c;
+    if (name == c.window || name == c.name) return &c;
   return nullptr;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <map>
+#include <optional>
 
 #include "calc/calculators.h"
 #include "numtext/fpu.h"
@@ -73,6 +74,112 @@ std::string RunNumber(const std::string& text, const FormatSettings& format) {
   return Join(events);
 }
 
+// A case as its items give it, before it runs.
+struct CaseSpec {
+  const Calculator* calculator = nullptr;  // nullptr: the number pseudo-window
+  FormatSettings format;
+  std::map<std::string, std::string, std::less<>> texts;  // input control -> text
+  bool switched = false;                                  // the mode switch set
+  std::optional<std::string> numberText;                  // the number pseudo-window's text=
+};
+
+// An input as an item names it: by control name, in either mode, or by the symbol of its label,
+// which for a field that changes its meaning with the mode holds in that mode only.
+struct NamedInput {
+  const InputField* field;
+  std::optional<bool> switched;  // the mode the name belongs to; nullopt for both
+};
+
+std::optional<NamedInput> FindInput(const Calculator& calculator, std::string_view name) {
+  for (const InputField& in : calculator.inputs) {
+    const bool twoMeanings = in.switched.symbol != nullptr;
+    if (name == in.control) return NamedInput{&in, std::nullopt};
+    if (name == in.quantity.symbol)
+      return NamedInput{&in, twoMeanings ? std::optional<bool>(false) : std::nullopt};
+    if (twoMeanings && name == in.switched.symbol) return NamedInput{&in, true};
+  }
+  return std::nullopt;
+}
+
+// "N, D, l (or VvodN, Vvodd, Vvodl)", for the message about an unknown input.
+std::string InputNames(const Calculator& calculator) {
+  std::string symbols, controls;
+  const auto add = [](std::string& list, const std::string& name) {
+    list += (list.empty() ? "" : ", ") + name;
+  };
+  for (const InputField& in : calculator.inputs) {
+    add(symbols, in.switched.symbol ? std::string(in.quantity.symbol) + " or " + in.switched.symbol
+                                    : in.quantity.symbol);
+    add(controls, in.control);
+  }
+  if (calculator.modeSwitch) {
+    add(symbols, calculator.modeSwitch->name);
+    add(controls, calculator.modeSwitch->control);
+  }
+  return symbols + " (or " + controls + ")";
+}
+
+// Reads the items of a case, in order; a later item for the same input wins. Every kind of item
+// a case may carry is read here.
+CaseSpec ReadCase(const std::vector<std::string>& items, FormatSettings localeFormat) {
+  if (items.empty() || items[0].empty()) throw MalformedCase("a case begins with a window name");
+  const std::string& window = items[0];
+  CaseSpec spec;
+  spec.format = localeFormat;
+  spec.calculator = FindCalculator(window);
+  if (spec.calculator == nullptr && window != "number")
+    throw MalformedCase("unknown window '" + window + "' (coilcalc-cli --help lists the windows)");
+  if (spec.calculator != nullptr) {
+    for (const InputField& input : spec.calculator->inputs) spec.texts[input.control] = input.initialText;
+  }
+  std::vector<std::pair<std::string, NamedInput>> modeNames;  // checked once the mode is known
+
+  for (std::size_t i = 1; i < items.size(); ++i) {
+    const std::size_t eq = items[i].find('=');
+    if (eq == std::string::npos) throw MalformedCase("item '" + items[i] + "' is not NAME=TEXT");
+    const std::string name = items[i].substr(0, eq);
+    const std::string value = UnescapeText(items[i].substr(eq + 1));
+    const Calculator* calc = spec.calculator;
+    const ModeSwitch* modeSwitch = calc && calc->modeSwitch ? &*calc->modeSwitch : nullptr;
+    if (name == "sep") {
+      spec.format.decimalSeparator = SingleCodePoint(value);
+    } else if (calc == nullptr) {
+      if (name != "text") throw MalformedCase("number has no input '" + name + "'; it takes text=");
+      spec.numberText = value;
+    } else if (const std::optional<NamedInput> input = FindInput(*calc, name)) {
+      spec.texts[input->field->control] = value;
+      if (input->switched) modeNames.emplace_back(name, *input);
+    } else if (modeSwitch && (name == modeSwitch->control || name == modeSwitch->name)) {
+      if (value != "0" && value != "1")
+        throw MalformedCase(name + "= takes 0 or 1, not '" + value + "'");
+      spec.switched = value == "1";
+    } else {
+      throw MalformedCase("window " + window + " has no input '" + name + "'; its inputs are " +
+                          InputNames(*calc));
+    }
+  }
+
+  for (const auto& [name, input] : modeNames) {
+    if (*input.switched == spec.switched) continue;
+    const Quantity& q = *input.switched ? input.field->switched : input.field->quantity;
+    const std::string setting = std::string(spec.calculator->modeSwitch->name) + "=1";
+    throw MalformedCase(name + "= (" + q.meaning + ") " +
+                        (*input.switched ? "needs " + setting : "does not go with " + setting));
+  }
+  if (spec.calculator == nullptr && !spec.numberText) throw MalformedCase("number needs text=");
+  return spec;
+}
+
+template <class Run>
+CliRunner::Answer Answered(const Run& run) {
+  try {
+    return {run(), ""};
+  } catch (const MalformedCase& e) {
+    const std::string message = EscapeText(e.what());
+    return {"error=Usage: " + message, message};
+  }
+}
+
 }  // namespace
 
 std::string EscapeText(const std::string& text) {
@@ -114,47 +221,16 @@ std::vector<std::string> SplitItems(const std::string& line) {
 }
 
 std::string CliRunner::runCase(const std::vector<std::string>& items) {
-  if (items.empty() || items[0].empty()) throw MalformedCase("a case begins with a window name");
-  const std::string& window = items[0];
-  const Calculator* calculator = FindCalculator(window);
-  if (calculator == nullptr && window != "number")
-    throw MalformedCase("unknown window '" + window + "'");
+  const CaseSpec spec = ReadCase(items, localeFormat_);
+  if (spec.calculator == nullptr) return RunNumber(*spec.numberText, spec.format);
 
   CaseFields fields;
-  if (calculator != nullptr) {
-    for (const InputField& input : calculator->inputs) fields.texts[input.control] = input.initialText;
-    for (const char* box : calculator->checkBoxes) fields.checks[box] = false;
-  }
-  FormatSettings format = localeFormat_;
-  std::string numberText;
-  bool haveNumberText = false;
-  for (std::size_t i = 1; i < items.size(); ++i) {
-    const std::size_t eq = items[i].find('=');
-    if (eq == std::string::npos) throw MalformedCase("item '" + items[i] + "' has no '='");
-    const std::string name = items[i].substr(0, eq);
-    const std::string value = UnescapeText(items[i].substr(eq + 1));
-    if (name == "sep") {
-      format.decimalSeparator = SingleCodePoint(value);
-    } else if (calculator == nullptr && name == "text") {
-      numberText = value;
-      haveNumberText = true;
-    } else if (fields.texts.count(name) != 0) {
-      fields.texts[name] = value;
-    } else if (fields.checks.count(name) != 0 && (value == "0" || value == "1")) {
-      fields.checks[name] = value == "1";
-    } else {
-      throw MalformedCase("window " + window + " has no input '" + name + "=" + value + "'");
-    }
-  }
-
-  if (calculator == nullptr) {
-    if (!haveNumberText) throw MalformedCase("number needs text=");
-    return RunNumber(numberText, format);
-  }
+  fields.texts = spec.texts;
+  if (spec.calculator->modeSwitch) fields.checks[spec.calculator->modeSwitch->control] = spec.switched;
   NoEventPump pump;
-  CommandContext ctx{fields, format, state_, pump};
+  CommandContext ctx{fields, spec.format, state_, pump};
   try {
-    calculator->compute(ctx);
+    spec.calculator->compute(ctx);
   } catch (const Exception& e) {
     fields.events.push_back(ErrorEvent(e));
   }
@@ -167,4 +243,13 @@ std::string CliRunner::runLine(const std::string& line) {
     return "reset";
   }
   return runCase(SplitItems(line));
+}
+
+CliRunner::Answer CliRunner::answerCase(const std::vector<std::string>& items) {
+  return Answered([&] { return runCase(items); });
+}
+
+CliRunner::Answer CliRunner::answerLine(const std::string& line) {
+  if (line.empty()) return {};
+  return Answered([&] { return runLine(line); });
 }

@@ -1,47 +1,48 @@
 // coilcalc-cli: the calculators without a window, for scripted and batch calculation.
 //   coilcalc-cli ITEM...      runs one case given as arguments
-//   coilcalc-cli < cases      runs one case per line of standard input
-// Exit status 0 when every case ran (a case's errors are output), 2 for a malformed case.
-#include <clocale>
+//   coilcalc-cli < cases      runs one case per line of standard input, one answer line each
+//   coilcalc-cli --help | --version
+// Exit status 0 when every case ran (a case's errors are answers), 2 when a line was malformed,
+// 1 when the answers could not be written.
 #include <iostream>
 #include <string>
 
 #include "numtext/fpu.h"
+#include "numtext/qtformat.h"
+#include "tools/clihelp.h"
 #include "tools/clirunner.h"
 
-namespace {
-
-// The first character of the locale's decimal point, or "." when it has none.
-FormatSettings LocaleFormat() {
-  std::setlocale(LC_NUMERIC, "");
-  const std::string point = std::localeconv()->decimal_point;
-  std::setlocale(LC_NUMERIC, "C");
-  return FormatSettings{Utf8FirstCodePoint(point, U'.').value};
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
+  const std::string first = argc > 1 ? argv[1] : "";
+  if (argc == 2 && (first == "--help" || first == "-h")) {
+    std::cout << CliHelp();
+    return std::cout.flush() ? 0 : 1;
+  }
+  if (argc == 2 && first == "--version") {
+    std::cout << "coilcalc-cli " COILCALC_VERSION "\n";
+    return std::cout.flush() ? 0 : 1;
+  }
+
   InitFpu();
-  CliRunner runner(LocaleFormat());
-  int status = 0;
-  const auto run = [&](const auto& caseRunner) {
-    try {
-      std::cout << caseRunner() << '\n';
-    } catch (const MalformedCase& e) {
-      std::cerr << "coilcalc-cli: " << e.what() << '\n';
-      status = 2;
+  CliRunner runner(FormatFromEnvironment());
+  bool malformed = false;
+  const auto print = [&](const CliRunner::Answer& answer, const std::string& where) {
+    std::cout << answer.line << '\n';
+    if (!answer.malformed.empty()) {
+      std::cerr << "coilcalc-cli: " << where << answer.malformed << '\n';
+      malformed = true;
     }
   };
   if (argc > 1) {
-    const std::vector<std::string> items(argv + 1, argv + argc);
-    run([&] { return runner.runCase(items); });
-    return status;
+    print(runner.answerCase(std::vector<std::string>(argv + 1, argv + argc)), "");
+  } else {
+    std::string line;
+    for (unsigned long number = 1; std::getline(std::cin, line); ++number)
+      print(runner.answerLine(line), "line " + std::to_string(number) + ": ");
   }
-  std::string line;
-  while (std::getline(std::cin, line)) {
-    if (line.empty()) continue;
-    run([&] { return runner.runLine(line); });
+  if (!std::cout.flush()) {
+    std::cerr << "coilcalc-cli: the answers could not be written\n";
+    return 1;
   }
-  return status;
+  return malformed ? 2 : 0;
 }

@@ -343,7 +343,10 @@ void CalcWindowsTest::initialInputsAreTheCalculatorTable() {
     for (const InputField& in : calc.inputs) {
       QCOMPARE(Child<QLineEdit>(*w, in.control)->text(), QString::fromUtf8(in.initialText));
     }
-    for (const char* box : calc.checkBoxes) QVERIFY(!Child<QCheckBox>(*w, box)->isChecked());
+    for (const OutputField& out : calc.outputs) QVERIFY(Child<QLineEdit>(*w, out.control)->text().isEmpty());
+    // Every text field of the window is in the table.
+    QCOMPARE(w->findChildren<QLineEdit*>().size(), qsizetype(calc.inputs.size() + calc.outputs.size()));
+    if (calc.modeSwitch) QVERIFY(!Child<QCheckBox>(*w, calc.modeSwitch->control)->isChecked());
   }
 }
 

@@ -381,13 +381,6 @@ struct CalcModel {
   std::map<QString, char32_t> writtenWith;  // the separator an output's text was made with
 };
 
-QStringList OutputsOf(const QString& window) {
-  if (window == "FormIndOdnosl") return {"Vivodind"};
-  if (window == "FormIndMnogosl") return {"Vivod"};
-  if (window == "FormVitkmnogosl") return {"vivodN", "vivodDr"};
-  return {"vivodDr", "vivodDbn", "vivodL", "VivodN", "vivodd"};
-}
-
 QString SeparatorText(char32_t c) { return QString::fromUcs4(&c, 1); }
 
 // The offscreen platform warns of every raise() and keyboard grab; thousands of those would hide
@@ -950,7 +943,7 @@ class RandomSessionTest : public QObject {
         m.inputs << QString::fromLatin1(f.control);
         m.texts[m.inputs.last()] = QString::fromUtf8(f.initialText);
       }
-      m.outputs = OutputsOf(m.window);
+      for (const OutputField& f : m.calculator->outputs) m.outputs << QString::fromLatin1(f.control);
       for (const QString& out : m.outputs) m.texts[out] = QString();
       // Every text field of the window is modelled.
       QCOMPARE(m.form->findChildren<QLineEdit*>().size(), m.inputs.size() + m.outputs.size());

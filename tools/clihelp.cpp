@@ -1,0 +1,115 @@
+#include "tools/clihelp.h"
+
+#include <vector>
+
+#include "calc/calculators.h"
+
+namespace {
+
+// "diameter, mm", "turns"; with the symbol "winding thickness Dr, cm".
+std::string Describe(const Quantity& q, bool withSymbol = false) {
+  std::string text = q.meaning;
+  if (withSymbol && *q.symbol) text += std::string(" ") + q.symbol;
+  return text + (*q.unit ? std::string(", ") + q.unit : "");
+}
+
+// Columns of a window's table, padded to their widths (counted in code points, for "µ" and "Ω").
+class Table {
+ public:
+  void row(std::vector<std::string> cells) { rows_.push_back(std::move(cells)); }
+  std::string text() const {
+    std::vector<std::size_t> widths;
+    for (const auto& cells : rows_) {
+      for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (widths.size() <= i) widths.push_back(0);
+        if (Width(cells[i]) > widths[i]) widths[i] = Width(cells[i]);
+      }
+    }
+    std::string out;
+    for (const auto& cells : rows_) {
+      std::string line = " ";
+      for (std::size_t i = 0; i < cells.size(); ++i)
+        line += " " + cells[i] + std::string(i + 1 < cells.size() ? widths[i] - Width(cells[i]) : 0, ' ');
+      while (!line.empty() && line.back() == ' ') line.pop_back();
+      out += line + "\n";
+    }
+    return out;
+  }
+
+ private:
+  static std::size_t Width(const std::string& text) {
+    std::size_t n = 0;
+    for (const char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+  }
+  std::vector<std::vector<std::string>> rows_;
+};
+
+std::string WindowHelp(const Calculator& c) {
+  const std::string setting = c.modeSwitch ? std::string(c.modeSwitch->name) + "=1" : "";
+  Table table;
+  table.row({"input", "control", "quantity", "initial text"});
+  for (const InputField& in : c.inputs) {
+    if (in.switched.symbol == nullptr) {
+      table.row({in.quantity.symbol, in.control, Describe(in.quantity), in.initialText});
+    } else {
+      table.row({in.quantity.symbol, in.control, Describe(in.quantity), in.initialText});
+      table.row({in.switched.symbol, in.control, Describe(in.switched) + " (with " + setting + ")",
+                 in.initialText});
+    }
+  }
+  if (c.modeSwitch)
+    table.row({c.modeSwitch->name, c.modeSwitch->control, std::string("1: ") + c.modeSwitch->meaning, "0"});
+  table.row({"output"});
+  for (const OutputField& out : c.outputs) {
+    std::string what = Describe(out.quantity, true);
+    if (out.switched.symbol != nullptr) what += "; with " + setting + ": " + Describe(out.switched, true);
+    table.row({"", out.control, what});
+  }
+  return std::string(c.name) + " (" + c.window + "): " + c.title + "\n" + table.text();
+}
+
+}  // namespace
+
+std::string CliHelp() {
+  std::string help = R"(Usage: coilcalc-cli WINDOW [NAME=TEXT]...   run one case given as arguments
+       coilcalc-cli < CASES                 run one case per line of standard input
+       coilcalc-cli --help | --version
+The calculators of coilcalc without a window. A case is a window name and NAME=TEXT items,
+separated by tabs on a line. Inputs not named keep their initial texts. Every input line is
+answered by one output line of tab-separated events, in the order they happen:
+  CONTROL=TEXT        an output field written, by its control name
+  notice=TEXT         a message the calculator showed
+  error=KIND: TEXT    the error that ended the calculation (EConvertError, EZeroDivide, ...)
+  error=Usage: TEXT   a malformed line, saying what is wrong (also on standard error)
+
+Windows, their inputs by name or control name, and their outputs:
+
+)";
+  for (const Calculator& c : Calculators()) help += WindowHelp(c) + "\n";
+  help += R"(number: number entry and display of one text
+  text=TEXT  answered by extended=HEX (the 80-bit value), number=HEX (the double)
+             and shown=TEXT (its display), or by the error of the conversion
+
+Items of every case and other lines:
+  sep=C    the decimal separator for this case. Otherwise the first of LC_ALL, LC_NUMERIC
+           and LANG that is set names the locale ("," for ru_RU.UTF-8, whether or not it is
+           installed); C, POSIX or none give ".".
+  reset    a line of its own: clears what the calculators keep between cases; answered
+           by "reset"
+  An empty line is answered by an empty line.
+Escapes in TEXT, both ways: \t tab, \n newline, \\ backslash.
+
+Exit status: 0 when every line ran (a calculation's error is an answer, not a failure);
+2 when a line was malformed (the others still ran); 1 when the answers could not be written.
+
+Examples:
+  $ coilcalc-cli single-layer N=10 D=4 l=10 sep=,
+  Vivodind=0,133559322033898
+  $ printf 'turns\tL=100\n\nBogus\n' | coilcalc-cli 2>/dev/null; echo $?
+)" "  vivodN=187.509999999974\tvivodDr=0.375019999999949\n" R"(
+  error=Usage: unknown window 'Bogus' (coilcalc-cli --help lists the windows)
+  2
+)";
+  return help;
+}
