@@ -5,6 +5,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  scdoc
   fonts-dejavu-core fonts-liberation2
 )
 missing=()
