@@ -93,8 +93,8 @@ Windows, their inputs by name or control name, and their outputs:
 
 Items of every case and other lines:
   sep=C    the decimal separator for this case. Otherwise the first of LC_ALL, LC_NUMERIC
-           and LANG that is set names the locale ("," for ru_RU.UTF-8, whether or not it is
-           installed); C, POSIX or none give ".".
+           and LANG that is not empty names the locale ("," for ru_RU.UTF-8, whether or not
+           it is installed); C, POSIX or none give ".".
   reset    a line of its own: clears what the calculators keep between cases; answered
            by "reset"
   An empty line is answered by an empty line.
