@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The About window: what the program is for, who wrote it, and three links (the web site, a mail
 // with a preset subject, the update page) handed to the desktop layer. Created hidden once at

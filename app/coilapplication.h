@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The application object. It sets up the floating-point unit and the application title before any
 // window exists, owns the one set of number format settings (re-read when the desktop's locale

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The thin layer over the desktop: opening a link target, and handling pending events. Behind an
 // interface so that the About window, the help viewer and the searches are tested with a double.

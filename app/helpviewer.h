@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The help page viewer: a text browser in a top-level window of its own. Links are not followed
 // inside the viewer; each one is handed to the desktop (the mail program for the mail link, the

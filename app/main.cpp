@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // Start-up: the application (floating-point unit, title, number format), the command line, then
 // the frame and its children in their fixed order, the event loop, and the end. Nothing is read
 // or saved.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The frame window: a fixed-size multiple-document frame whose menu switches between the four
 // calculators, shows the help page and the About window, and ends the program. The calculators

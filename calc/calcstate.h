@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The only state that outlives a command besides the field texts: the winding thickness that the
 // turns search leaves behind, and the result variables of the optimal-coil calculator. All are

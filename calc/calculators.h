@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The four calculators: their window and readable names, their input fields with the initial texts
 // the windows are created with, their outputs, their mode switch and their compute command, with

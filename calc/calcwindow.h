@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // What the four calculator windows share besides their commands: the pictures and glyph of the
 // resource file, the common look (font and background), the commands run from their buttons with

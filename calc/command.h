@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // Every compute command has one shape: read the fields in its own order, convert each with number
 // entry and store it as a Number, call one computation, write each result with number display.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // What a command needs of its window: the texts of its named controls, the state of a check box,
 // the notice window, and (for the long walks) a pass of pending-event handling. The calculator

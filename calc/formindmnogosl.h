@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The multi-layer inductance window: inner diameter, length, thickness and turns typed in ->
 // BitBtn1Click hands the fields to IndMnogosl::BitBtn1Click -> inductance shown in Vivod.

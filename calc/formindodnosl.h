@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The single-layer inductance window: turns, diameter and length typed in -> BitBtn1Click hands
 // the fields to IndOdnogosl::BitBtn1Click -> inductance shown in Vivodind. Layout in

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The optimal multi-layer coil window: required inductance, attenuation or wire diameter, load
 // resistance typed in -> startClick hands the fields to optim::startClick (over the stepped

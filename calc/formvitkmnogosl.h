@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The multi-layer turns window: inner diameter, length, wire diameter and required inductance
 // typed in -> startClick hands the fields to Vitkmnogosl::startClick (the stepped turns search)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // Inductance of a multi-layer coil: inner diameter, length, thickness (cm) and turns ->
 // CalcIndMnogosl -> inductance in microhenries. The turns search evaluates the same formula.

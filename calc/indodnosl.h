@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // Inductance of a single-layer coil (solenoid): turns, diameter and length in the window ->
 // CalcIndOdnosl -> inductance in microhenries.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // Optimal dimensions of a multi-layer coil whose thickness and length equal c and whose inner
 // diameter is 2c: required inductance, attenuation or wire diameter, load resistance ->

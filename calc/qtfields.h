@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The fields of a calculator window as its commands see them: each control is found under the
 // window by its object name; texts cross into the core as UTF-8. A name that names no control of

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The stepped searches of the calculators. Each walks a fixed grid upward from a fixed start (the
 // running value a Number, rounded after every extended addition of the step) and returns the first

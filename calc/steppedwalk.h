@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The stepped grid that the searches walk, and a walker that finds the first grid point passing a
 // monotone test without visiting every point.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // Turns of a multi-layer coil for a required inductance: inner diameter, length (cm), wire
 // diameter (mm), required inductance (µH) -> the stepped turns search -> turns and the winding

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The application title, which the error box and the notice window bear: the executable's file
 // name without its folder, cut before its first ".", every character after the first in lower

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The error report: where an error that ended a command is shown. The application's event
 // dispatch catches the error and hands it here; the report returns and event processing goes on.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // Error kinds. A command never catches: an error raised at the faulting step travels up to the
 // event loop, which shows its message in the error box. Each kind carries the user-visible text

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // Number format settings: the one decimal separator that number entry and display use. The
 // application owns the one instance and sets it from the user's locale; tests state their own.

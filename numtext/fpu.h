@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The x87 floating-point unit: 64-bit significand, round to nearest, every exception masked.
 // Faults are detected by value checks in Ext, so no trap is ever taken.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // Number entry and display: field text -> number entry -> computation -> number display -> field
 // text. Both follow their algorithms to the letter (an accumulator of digits scaled by power

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The one place where Qt text meets the core: the decimal separator read from the environment's
 // locale, and field texts converted between QString (windows) and UTF-8 std::string (core). Qt

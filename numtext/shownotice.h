@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The information window: a small modal box with a message and one "OK" button, used by the
 // calculator commands for their own messages. It is built for each call and destroyed on close.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The command-line front end: cases of tab-separated items, one per line, run through the same
 // commands as the windows. A case is a window, by its name ("FormIndOdnosl", ...) or its readable

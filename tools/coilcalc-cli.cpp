@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // coilcalc-cli: the calculators without a window, for scripted and batch calculation.
 //   coilcalc-cli ITEM...      runs one case given as arguments
 //   coilcalc-cli < cases      runs one case per line of standard input, one answer line each

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The coilcalc developers
 # Regenerates the pictures in resources/ from the drawing commands below:
 #   odnosl.pbm    single-layer coil, longitudinal section (188 x 131, black on white)
 #   mnogosl.pbm   multi-layer coil, longitudinal section  (192 x 172, black on white)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The coilcalc developers
 # Makes the README's screenshots: starts the program under Xvfb with a window manager, brings
 # each calculator forward through the menu from the keyboard, computes its defaults and saves a
 # picture of the frame to docs/screenshots/ (to docs/screenshots/scale-N/ under QT_SCALE_FACTOR=N).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The coilcalc developers
 # Builds the Debian package from a configured build directory, checks it with lintian (no error,
 # no warning), validates the desktop entry and the metainfo, installs the package, asks both
 # installed programs for their version, reads a manual page, starts the installed program under

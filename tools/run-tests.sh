@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The coilcalc developers
 # Sets up, builds and runs the whole test suite: once in the release build, once with
 # AddressSanitizer and UndefinedBehaviorSanitizer (any report fails the run).
 set -euo pipefail

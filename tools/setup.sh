@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The coilcalc developers
 # Installs what a fresh Debian 12 machine lacks to build, test and run coilcalc.
 set -euo pipefail
 packages=(

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // The stepped searches: the point-by-point walk against the fast walker.
 #include <benchmark/benchmark.h>
 

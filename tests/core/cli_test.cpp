@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // The command-line front end: case syntax, readable names, escapes, the number pseudo-window,
 // malformed lines and their answers, and the manual page against the calculator table.
 #include <gtest/gtest.h>

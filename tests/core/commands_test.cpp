@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // The four compute commands, run as the windows run them: field texts in, field texts out, with
 // the separator ",". Each row is one case of the command-line front end and the events it gives.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // Number display against reading back, over a few hundred thousand seeded random doubles: the
 // text has at most 15 significant digits and reads back to within half a unit of the original's
 // 15th digit, plus a few units of the 18th digit that the 18-digit rendition may be off by.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // Checked extended arithmetic: each fault raised by the operation that causes it, with its kind
 // and message; exact x87 rounding where it matters.
 #include <gtest/gtest.h>

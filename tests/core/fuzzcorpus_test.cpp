@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // The checked-in fuzz inputs as regression cases: every seed (the worked examples and the
 // reproducers of faults found) and every corpus file of every target goes through the property
 // its fuzz target checks (tests/fuzz/properties.h).

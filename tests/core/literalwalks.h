@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The searches walked point by point, exactly as written: the reference that the fast searches
 // are checked against. Each walk can be resumed from a known grid point and bounded in steps.

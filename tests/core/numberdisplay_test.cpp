@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // Number display: the 18-digit rendition, rounded on its 16th digit, laid out in fixed or
 // scientific notation with the current separator.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // Number entry: field text -> extended value, or the conversion error with the text intact.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // The stepped searches: the fast walker against the point-by-point walk, bit for bit and step for
 // step; the refusals of searches that cannot end; the grid arithmetic the walker relies on.
 #include <gtest/gtest.h>

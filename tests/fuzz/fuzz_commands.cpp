@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // Arbitrary texts in every field of every calculator (both modes of the optimal coil) through the
 // case runner: outputs a display can produce, a notice or an error of a known kind, nothing else
 // thrown, the same events when run again.

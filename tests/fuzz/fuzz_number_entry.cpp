@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // Number entry of arbitrary bytes under each separator: a value, or EConvertError whose message
 // holds the text intact; the outcome the grammar allows; the FPU control word unchanged.
 #include <cstdio>

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The coilcalc developers
 """Writes N case lines for coilcalc-cli, for memory and endurance runs: every calculator (the
 optimal coil in both modes), the number pseudo-window, good and bad texts, faults, notices,
 separator changes and resets, in a seeded random mix.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The coilcalc developers
 """Writes the seed inputs of the fuzz targets: the worked examples of number entry, number
 display and the four calculators, in the byte layout of tests/fuzz/properties.h.
 

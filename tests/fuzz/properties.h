@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // Properties that every input must satisfy, shared by the fuzz targets (tests/fuzz/fuzz_*.cpp)
 // and by the corpus regression test (tests/core/fuzzcorpus_test.cpp), which runs every checked-in

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The coilcalc developers
 # The two programs as processes: coilcalc-cli's one answer line per input line, its exit statuses
 # and the separator rule (which must hold without the C library's locale of that name), --help
 # and --version of both.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // The About window on the offscreen platform: layout, modality and the ways it closes, where it
 // reappears, the three link targets and the pressed and resting looks of the link labels.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // The application object: its title, the format settings it owns and re-reads on a locale
 // change, and the catching of errors that escape event handlers.
 #include <fpu_control.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // The four calculator windows on the offscreen platform: their layouts as built from the .ui
 // files, Enter pressing the compute button, the mode switch of Formopt, its notice and the
 // controls it disables meanwhile, faults leaving the outputs alone, and the field adapter.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // The error box: text with the period rule, title, icon, one OK button, modality, and what it
 // gives back when it closes (grabs released, FPU reset, activation and focus restored).
 #include <fpu_control.h>

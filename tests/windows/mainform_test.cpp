@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // The frame on the offscreen platform: the start order and state, the calculator menu with its
 // check marks and the window-state rule, close requests on the children, the help viewer with its
 // links handed to a recording desktop, and the end of the event loop.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // A long seeded session with the whole program on the offscreen platform, built as main() builds
 // it: random texts typed or pasted into the calculators' fields, Enter, the compute buttons, the
 // "Расчет" menu (by action and through the menu bar), Formopt's mode switch, About, the help

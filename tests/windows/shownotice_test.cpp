@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // The information window: frame, measures and geometry from the message font, the ways it
 // closes, and the Ctrl+C text.
 #include <QApplication>
