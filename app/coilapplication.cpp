@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <exception>
 
+#include "app/coilstyle.h"
 #include "numtext/apptitle.h"
 #include "numtext/errorbox.h"
 #include "numtext/errors.h"
@@ -13,6 +14,7 @@
 
 CoilApplication::CoilApplication(int& argc, char** argv) : QApplication(argc, argv) {
   InitFpu();
+  setStyle(new CoilStyle(style()->name()));  // the style chosen, by -style or by default
   QString path = applicationFilePath();
   if (path.isEmpty() && argc > 0 && argv[0]) path = QString::fromLocal8Bit(argv[0]);
   // Only the application name: a display name would be appended to every window title.

@@ -14,6 +14,7 @@
 #include <stdexcept>
 
 #include "app/coilapplication.h"
+#include "app/coilstyle.h"
 #include "numtext/errorbox.h"
 #include "numtext/errors.h"
 #include "numtext/fpu.h"
@@ -67,6 +68,10 @@ class ApplicationTest : public QObject {
  private slots:
   void titleComesFromTheExecutable() {
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("application_test"));
+  }
+
+  void everyWindowHasTheAdjustedStyle() {
+    QVERIFY(qobject_cast<CoilStyle*>(QApplication::style()));
   }
 
   void separatorFollowsLocaleChange_data() {

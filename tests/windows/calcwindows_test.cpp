@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QTimer>
 #include <QtTest>
 #include <algorithm>
@@ -24,6 +25,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "app/coilstyle.h"
 #include "calc/calculators.h"
 #include "calc/formindmnogosl.h"
 #include "calc/formindodnosl.h"
@@ -288,6 +290,7 @@ class CalcWindowsTest : public QObject {
   void captionsFitTheirControls();
   void tabOrder();
   void pictureAndGlyph();
+  void groupBoxesFrameTheirControls();
   void enterInEveryFieldPressesTheButton();
   void faultLeavesOutputsUnchanged();
   void optModeSwitchByMouseAndSpace();
@@ -442,6 +445,42 @@ void CalcWindowsTest::pictureAndGlyph() {
     QCOMPARE(image->alignment() & (Qt::AlignLeft | Qt::AlignTop), Qt::AlignLeft | Qt::AlignTop);
     auto* button = Child<QPushButton>(*w, l.button);
     QVERIFY2(!button->icon().pixmap(QSize(16, 16)).isNull(), l.name);
+  }
+}
+
+void CalcWindowsTest::groupBoxesFrameTheirControls() {
+  // Under both styles each title lies on its frame's top line, and every control over a group
+  // box lies inside the frame's two-pixel etched line, clear of the title.
+  Services s;
+  for (const char* styleName : {"fusion", "windows"}) {
+    CoilStyle style(QString::fromLatin1(styleName));
+    const auto rect = [&style](const QStyleOptionGroupBox& o, QStyle::SubControl sc, QWidget* b) {
+      return style.subControlRect(QStyle::CC_GroupBox, &o, sc, b);
+    };
+    for (const WindowLayout& l : Layouts()) {
+      std::unique_ptr<QWidget> w = MakeWindow(l.name, s.services);
+      for (QGroupBox* box : w->findChildren<QGroupBox*>()) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.lineWidth = 1;
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect frame = rect(option, QStyle::SC_GroupBoxFrame, box);
+        const QRect title = rect(option, QStyle::SC_GroupBoxLabel, box);
+        const QByteArray where = QByteArray(styleName) + " " + l.name + "." +
+                                 box->objectName().toLatin1();
+        QVERIFY2(title.top() < frame.top() && frame.top() < title.bottom() &&
+                     title.left() > frame.left() + 2,
+                 where);
+        for (QWidget* control : w->findChildren<QWidget*>()) {
+          const QRect r(control->mapTo(w.get(), QPoint()) - box->mapTo(w.get(), QPoint()),
+                        control->size());
+          if (control == box || !r.intersects(box->rect())) continue;
+          QVERIFY2(frame.adjusted(2, 2, -2, -2).contains(r) && !r.intersects(title),
+                   where + " " + control->objectName().toLatin1());
+        }
+      }
+    }
   }
 }
 

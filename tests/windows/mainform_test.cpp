@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "app/aboutform.h"
+#include "app/coilstyle.h"
 #include "app/desktop.h"
 #include "app/helpviewer.h"
 #include "app/mainform.h"
@@ -263,6 +264,27 @@ class MainformTest : public QObject {
     // The frame goes on as before.
     action("MenuVitkMnogsl")->trigger();
     verifyInFront(kEntries[0]);
+  }
+
+  // Under both styles an unchecked entry of the "Расчет" menu is drawn as one that cannot be
+  // checked (no empty box, the text where it was), and a checked one shows a mark.
+  void onlyTheCheckedEntryShowsAMark() {
+    auto* menu = frame_->findChild<QMenu*>(QStringLiteral("optioner"));
+    QAction* entry = action("MenuVitkMnogsl");
+    for (const char* name : {"fusion", "windows"}) {
+      CoilStyle style(QString::fromLatin1(name));
+      menu->setStyle(&style);
+      const QImage unchecked = menu->grab().toImage();
+      entry->setCheckable(false);
+      const QImage plain = menu->grab().toImage();
+      entry->setCheckable(true);
+      entry->setChecked(true);
+      const QImage checked = menu->grab().toImage();
+      entry->setChecked(false);
+      menu->setStyle(nullptr);
+      QVERIFY2(unchecked == plain, name);
+      QVERIFY2(checked != plain, name);
+    }
   }
 
   // A Latin keyboard layout cannot type the Cyrillic mnemonics: F10, Down and Enter reach
