@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPalette>
@@ -185,6 +186,16 @@ void TAboutForm::showEvent(QShowEvent* event) {
     shownBefore_ = true;
   }
   QDialog::showEvent(event);  // an explicit position keeps QDialog from centring on the parent
+}
+
+// The window has no cancel button: Escape does nothing. Enter presses OK; the close box and the
+// desktop's close key close the window through closeEvent().
+void TAboutForm::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Cancel)) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void TAboutForm::hideEvent(QHideEvent* event) {
