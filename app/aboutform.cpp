@@ -3,15 +3,13 @@
 #include "app/aboutform.h"
 
 #include <QFont>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
-#include <QScreen>
-#include <QWindow>
 
+#include "app/placement.h"
 #include "calc/calcwindow.h"
 #include "ui_aboutform.h"
 
@@ -163,26 +161,14 @@ bool TAboutForm::pictureMouseEvent(QMouseEvent* event) {
   return true;
 }
 
-QPoint TAboutForm::centredOnScreen() const {
-  const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
-  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
-  // Before the first showing the frame is not known; the parent window's is a fair guess.
-  QMargins frame;
-  if (parentWidget() != nullptr) {
-    if (const QWindow* window = parentWidget()->window()->windowHandle()) {
-      frame = window->frameMargins();
-    }
-  }
-  const QSize outer = size().grownBy(frame);
-  const QRect area = screen->geometry();
-  return {area.x() + (area.width() - outer.width()) / 2,
-          area.y() + (area.height() - outer.height()) / 2};
-}
-
 // The first showing is centred on the screen; each later one is where the window was left.
 void TAboutForm::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
-    move(shownBefore_ ? lastPos_ : centredOnScreen());
+    if (shownBefore_) {
+      move(lastPos_);
+    } else {
+      CentreOnScreen(*this);
+    }
     shownBefore_ = true;
   }
   QDialog::showEvent(event);  // an explicit position keeps QDialog from centring on the parent

@@ -46,7 +46,6 @@ class TAboutForm : public QDialog {
   using Handler = void (TAboutForm::*)();
   bool linkMouseEvent(QLabel* label, QMouseEvent* event, Handler click, Handler down, Handler up);
   bool pictureMouseEvent(QMouseEvent* event);
-  QPoint centredOnScreen() const;
 
   Ui::TAboutForm* ui;
   Desktop& desktop_;

@@ -18,6 +18,7 @@
 #include "app/aboutform.h"
 #include "app/desktop.h"
 #include "app/helpviewer.h"
+#include "app/placement.h"
 #include "calc/calcwindow.h"
 #include "calc/formindmnogosl.h"
 #include "calc/formindodnosl.h"
@@ -154,10 +155,7 @@ void Tmainform::recordReportedState(Calc calc) {
 }
 
 void Tmainform::showCentred() {
-  QScreen* scr = screen() ? screen() : QGuiApplication::primaryScreen();
-  QRect r = frameGeometry();
-  r.moveCenter(scr->geometry().center());
-  move(r.topLeft());
+  CentreOnScreen(*this);
   show();
 }
 

@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Placing a top-level window centred on its screen as the user sees it: with the frame that the
+// window manager puts around it. Qt knows that frame only once the window has been shown; before
+// that, an EWMH window manager (X11) is asked what frame it will give the window.
+class QWidget;
+
+// Moves window, which is about to be shown for the first time (before show(), or from its
+// showEvent()), so that it appears centred on its screen with its frame. Where the frame cannot
+// be known, the frame of the window's parent window is taken, or none.
+void CentreOnScreen(QWidget& window);
