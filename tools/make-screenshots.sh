@@ -12,8 +12,8 @@ scale=${QT_SCALE_FACTOR:-1}
 out=docs/screenshots
 [ "$scale" = 1 ] || out=docs/screenshots/scale-$scale
 mkdir -p "$out"
-for tool in Xvfb openbox xdotool import; do
-  command -v "$tool" >/dev/null || { echo "make-screenshots: needs $tool (xvfb openbox xdotool imagemagick)" >&2; exit 1; }
+for tool in Xvfb openbox xdotool import xwininfo xprop; do
+  command -v "$tool" >/dev/null || { echo "make-screenshots: needs $tool (xvfb openbox xdotool imagemagick x11-utils)" >&2; exit 1; }
 done
 
 display=$(tools/free-display.sh)
@@ -34,11 +34,23 @@ key() { xdotool key --delay 120 "$@"; sleep 0.4; }
 # The n-th entry of the "Расчет" menu: F10 opens "Файл", Right opens "Расчет" on its first entry.
 choose() { key F10 Right; for _ in $(seq 2 "$1"); do key Down; done; key Return; }
 shoot() { sleep 0.5; import -window "$frame" -frame "$out/$1.png"; echo "make-screenshots: $out/$1.png"; }
+# The screen where the frame is, with whatever lies over it (a menu, the About window).
+shoot_over() {
+  local name=$1 x y w h
+  sleep 0.5
+  eval "$(xwininfo -id "$frame" | awk '/Absolute upper-left X/ {print "x=" $4} /Absolute upper-left Y/ {print "y=" $4} /  Width/ {print "w=" $2} /  Height/ {print "h=" $2}')"
+  # shellcheck disable=SC2046 # left, right, top, bottom
+  set -- $(xprop -id "$frame" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  import -window root -crop "$((w + $1 + $2))x$((h + $3 + $4))+$((x - $1))+$((y - $3))" +repage "$out/$name.png"
+  echo "make-screenshots: $out/$name.png"
+}
 
 choose 4; key Return; shoot single-layer
 choose 2; key Return; shoot multi-layer
 choose 1; key Return; shoot turns
 choose 3; key Tab Return; shoot optimal
-xdotool key F10 Left; sleep 0.4; key Down Down Down Return; sleep 0.5
-import -window root "$out/about.png"; echo "make-screenshots: $out/about.png"
+# The wire-diameter mode: the check box, then Enter; the intermediate notice is closed by Enter.
+key shift+Tab space Tab Return; sleep 0.5; key Return; shoot optimal-wire
+key F10 Right; shoot_over menu; key Escape Escape
+xdotool key F10 Left; sleep 0.4; key Down Down Down Return; shoot_over about
 key Return
