@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The style of every window: the Qt style chosen (Fusion unless -style or the platform says
 // otherwise) with two adjustments.

@@ -7,12 +7,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFont>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPalette>
-#include <QScreen>
 #include <QStyle>
 
 #include "app/aboutform.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // Placing a top-level window centred on its screen as the user sees it: with the frame that the
 // window manager puts around it. Qt knows that frame only once the window has been shown; before
