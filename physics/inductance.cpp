@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #include "physics/inductance.h"
 
 #include <boost/math/policies/policy.hpp>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The physical reference beside the classic formulas: the exact inductance of the coil's
 // geometry, from the magnetostatics of ideal windings. It is plain double arithmetic (<cmath>,

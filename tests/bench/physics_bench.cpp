@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // The physical reference: time per evaluation of each model, over the shapes it serves.
 #include <benchmark/benchmark.h>
 

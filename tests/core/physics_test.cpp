@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // The physical reference against published values and against second, independent methods.
 #include <gtest/gtest.h>
 
