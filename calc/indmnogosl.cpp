@@ -16,7 +16,9 @@ void BitBtn1Click(CommandContext& ctx) {
   const Number N = ctx.readNumber("vvodN");
   const Number Dr = ctx.readNumber("vvodDr");
   const Number l = ctx.readNumber("VvodL");
-  ctx.writeNumber("Vivod", CalcIndMnogosl(Dbn, l, N, Dr));
+  const Number L = CalcIndMnogosl(Dbn, l, N, Dr);
+  ctx.writeNumber("Vivod", L);
+  ctx.computed = MultiLayerComputed{Dbn, l, Dr, N, L};
 }
 
 }  // namespace IndMnogosl

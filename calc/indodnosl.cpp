@@ -45,9 +45,10 @@ void BitBtn1Click(CommandContext& ctx) {
     // No earlier result may stand beside inputs that have none.
     ctx.fields.setText("Vivodind", "");
     ctx.fields.showNotice(kTooShortNotice);
-    return;
+  } else {
+    ctx.writeNumber("Vivodind", *L);
   }
-  ctx.writeNumber("Vivodind", *L);
+  ctx.computed = SingleLayerComputed{N, d_cm, l, L};
 }
 
 }  // namespace IndOdnogosl

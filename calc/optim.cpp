@@ -54,6 +54,7 @@ void startClick(CommandContext& ctx) {
   ctx.writeNumber("vivodL", Ext(wireMode ? s.lB : s.lA) / 10);
   ctx.writeNumber("VivodN", s.Res4);
   ctx.writeNumber("vivodd", s.Res5);
+  ctx.computed = OptimalComputed{L, c, wireMode ? s.Res5 : s.Res4};
 }
 
 void CheckBox1Click(CommandContext& ctx) {

@@ -44,6 +44,8 @@ void startClick(CommandContext& ctx) {
   }
   ctx.writeNumber("vivodN", *n);
   ctx.writeNumber("vivodDr", ctx.state.vitkmnogosl.Dr);
+  // The count 0 is what the zero-input notices show, no coil found (no search ends on it).
+  if (*n != 0) ctx.computed = TurnsComputed{Dbn, l, d, Lreq, *n, ctx.state.vitkmnogosl.Dr};
 }
 
 }  // namespace Vitkmnogosl

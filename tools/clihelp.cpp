@@ -84,6 +84,7 @@ answered by one output line of tab-separated events, in the order they happen:
   notice=TEXT         a message the calculator showed
   error=KIND: TEXT    the error that ended the calculation (EConvertError, EZeroDivide, ...)
   error=Usage: TEXT   a malformed line, saying what is wrong (also on standard error)
+and, after them, with reference=1, the exact physics of the same coil (see below).
 
 Windows, their inputs by name or control name, and their outputs:
 
@@ -97,6 +98,17 @@ Items of every case and other lines:
   sep=C    the decimal separator for this case. Otherwise the first of LC_ALL, LC_NUMERIC
            and LANG that is not empty names the locale ("," for ru_RU.UTF-8, whether or not
            it is installed); C, POSIX or none give ".".
+  reference=1
+           after the case's events, the physical reference (all 15 digits) of the coil,
+           where it has one; none after an error, or a notice that refused the inputs
+           (a single-layer coil too short for the formulas still gets reference.L):
+             reference.L=TEXT          exact inductance, µH, of the coil shown or found
+                                       (current sheet; rectangular-section winding)
+             reference.deviation=TEXT  percent: the formula's result against it, or (turns,
+                                       optimal) it against the required inductance
+             reference.N=TEXT          turns, optimal: the turns it needs for the
+                                       required inductance
+             reference.Dr=TEXT         turns: the winding thickness, cm, of those turns
   reset    a line of its own: clears what the calculators keep between cases; answered
            by "reset"
   An empty line is answered by an empty line.
@@ -108,7 +120,8 @@ Exit status: 0 when every line ran (a calculation's error is an answer, not a fa
 Examples:
   $ coilcalc-cli single-layer N=10 D=4 l=10 sep=,
   Vivodind=0,133559322033898
-  $ printf 'turns\tL=100\n\nBogus\n' | coilcalc-cli 2>/dev/null; echo $?
+  $ coilcalc-cli multi-layer reference=1 sep=,
+)" "  Vivod=6206,59079391892\treference.L=5755,44111423994\treference.deviation=7,83866380915202\n" R"(  $ printf 'turns\tL=100\n\nBogus\n' | coilcalc-cli 2>/dev/null; echo $?
 )" "  vivodN=187.509999999974\tvivodDr=0.375019999999949\n" R"(
   error=Usage: unknown window 'Bogus' (coilcalc-cli --help lists the windows)
   2

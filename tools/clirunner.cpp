@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "calc/calculators.h"
+#include "calc/reference.h"
 #include "numtext/fpu.h"
 #include "numtext/numbertext.h"
 
@@ -82,6 +83,7 @@ struct CaseSpec {
   FormatSettings format;
   std::map<std::string, std::string, std::less<>> texts;  // input control -> text
   bool switched = false;                                  // the mode switch set
+  bool reference = false;                                 // reference=1: the reference events
   std::optional<std::string> numberText;                  // the number pseudo-window's text=
 };
 
@@ -121,6 +123,27 @@ std::string InputNames(const Calculator& calculator) {
   return symbols + " (or " + controls + ")";
 }
 
+bool ZeroOrOne(const std::string& name, const std::string& value) {
+  if (value != "0" && value != "1") throw MalformedCase(name + "= takes 0 or 1, not '" + value + "'");
+  return value == "1";
+}
+
+// The events of reference=1: the reference inductance of the coil shown or found, the deviation
+// that the status line gives, and for the turns and the optimal coil the count the reference
+// needs (for the turns with its thickness). Nothing where no reference exists.
+void AddReferenceEvents(const Computed& computed, const FormatSettings& format,
+                        std::vector<std::string>& events) {
+  const ReferenceEstimate e = Estimate(computed, format);
+  const auto add = [&](const char* name, const std::optional<double>& value) {
+    if (value) events.push_back(std::string(name) + "=" + EscapeText(NumberToText(*value, format)));
+  };
+  if (!e.L) return;
+  add("reference.L", e.L);
+  add("reference.deviation", e.deviation);
+  add("reference.N", e.N);
+  add("reference.Dr", e.Dr);
+}
+
 // Reads the items of a case, in order; a later item for the same input wins. Every kind of item
 // a case may carry is read here.
 CaseSpec ReadCase(const std::vector<std::string>& items, FormatSettings localeFormat) {
@@ -148,13 +171,13 @@ CaseSpec ReadCase(const std::vector<std::string>& items, FormatSettings localeFo
     } else if (calc == nullptr) {
       if (name != "text") throw MalformedCase("number has no input '" + name + "'; it takes text=");
       spec.numberText = value;
+    } else if (name == "reference") {
+      spec.reference = ZeroOrOne(name, value);
     } else if (const std::optional<NamedInput> input = FindInput(*calc, name)) {
       spec.texts[input->field->control] = value;
       if (input->switched) modeNames.emplace_back(name, *input);
     } else if (modeSwitch && (name == modeSwitch->control || name == modeSwitch->name)) {
-      if (value != "0" && value != "1")
-        throw MalformedCase(name + "= takes 0 or 1, not '" + value + "'");
-      spec.switched = value == "1";
+      spec.switched = ZeroOrOne(name, value);
     } else {
       throw MalformedCase("window " + window + " has no input '" + name + "'; its inputs are " +
                           InputNames(*calc));
@@ -235,7 +258,9 @@ std::string CliRunner::runCase(const std::vector<std::string>& items) {
     spec.calculator->compute(ctx);
   } catch (const Exception& e) {
     fields.events.push_back(ErrorEvent(e));
+    return Join(fields.events);
   }
+  if (spec.reference) AddReferenceEvents(ctx.computed, spec.format, fields.events);
   return Join(fields.events);
 }
 

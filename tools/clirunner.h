@@ -5,9 +5,11 @@
 // commands as the windows. A case is a window, by its name ("FormIndOdnosl", ...) or its readable
 // name ("single-layer", ...), or the pseudo-window "number", followed by NAME=TEXT items that set
 // its input fields by control name ("Vvodd") or by the symbol of their label ("D"), "sep=C" (the
-// decimal separator for this case) and, for the optimal coil, "wire=1" or "CheckBox1=1". The
-// calculator table (calc/calculators.h) gives the names. It answers with one line of events:
+// decimal separator for this case), "reference=1" (the physical reference after the events:
+// calc/reference.h) and, for the optimal coil, "wire=1" or "CheckBox1=1". The calculator table
+// (calc/calculators.h) gives the names. It answers with one line of events:
 //   FormIndOdnosl\tVvodN=10        ->  Vivodind=0,133559322033898
+//   multi-layer\treference=1       ->  Vivod=6206,59079391892\treference.L=5755,44111423994\t...
 //   single-layer\tN=10             ->  Vivodind=0,133559322033898
 //   FormVitkmnogosl\tvvodd=0       ->  notice=Диаметр провода ...\tvivodN=0\tvivodDr=0
 //   FormIndOdnosl\tVvodd=x         ->  error=EConvertError: 'x' is not a valid floating point value.

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
+#pragma once
+// The physical reference beside each calculator: what a command computed (calc/computed.h) ->
+// the exact inductance of the same geometry (physics/inductance.h) -> the reference figures and
+// one line of Russian text for the status bar. Plain double arithmetic, apart from the x87
+// reproduction: nothing here changes a digit that a command shows.
+//
+// The text gives about four significant digits with the separator of the format handed in:
+//   single-layer defaults -> "Точный расчёт (токовый слой): 0,03355 мкГн; формула занижает на 0,48 %"
+// Where the geometry is no coil (a negative, zero or non-finite dimension, outside the models'
+// domain) there is no figure, and the text says so.
+#include <optional>
+#include <string>
+
+#include "calc/computed.h"
+#include "numtext/formatsettings.h"
+
+struct ReferenceEstimate {
+  // The reference inductance, µH, of the coil whose inductance the window shows or finds.
+  std::optional<double> L;
+  // In percent: the formula's result against L (single- and multi-layer), or L against the
+  // required inductance (turns, optimal coil).
+  std::optional<double> deviation;
+  // Turns and optimal coil: the count whose reference inductance is the required one; for the
+  // turns, with the thickness Dr (cm) that follows the count as in the turns search.
+  std::optional<double> N;
+  std::optional<double> Dr;
+  // The status line; empty when the command left nothing to estimate.
+  std::string text;
+  // |deviation| > 1 %.
+  bool warning = false;
+};
+
+// Deviations beyond this many percent are marked as a warning.
+constexpr double kReferenceWarningPercent = 1.0;
+
+// The current sheet of diameter d_cm, length l and N turns, against the formula's L; where
+// neither formula applies, the reference alone.
+ReferenceEstimate EstimateSingleLayer(const SingleLayerComputed& c, const FormatSettings& format);
+// The winding of rectangular cross-section, against the formula's L.
+ReferenceEstimate EstimateMultiLayer(const MultiLayerComputed& c, const FormatSettings& format);
+// The winding found (n turns, thickness Dr) against Lreq, and the count n whose winding, with the
+// thickness n/(l/(0.1 d)) d 0.1 following it, has the reference inductance Lreq (found by
+// Boost.Math's TOMS 748 root finder to about 12 digits, in at most 30 evaluations of the model).
+ReferenceEstimate EstimateTurns(const TurnsComputed& c, const FormatSettings& format);
+// The coil found (inner diameter 2c, length c, thickness c, N turns) against Lreq, and the count
+// N sqrt(Lreq/L) that gives the reference Lreq with the same c.
+ReferenceEstimate EstimateOptimal(const OptimalComputed& c, const FormatSettings& format);
+
+// The estimate of whichever calculator filled computed; empty for std::monostate.
+ReferenceEstimate Estimate(const Computed& computed, const FormatSettings& format);
+
+// v to about four significant digits, trailing zeros dropped, with the separator of format;
+// exponent form ("1,235E8") outside 1e-5 <= |v| < 1e7. 0.033553 -> "0,03355", 2500 -> "2500".
+std::string ApproximateText(double v, const FormatSettings& format);

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
+// The physical reference beside the calculators: the estimate of each command's result (texts to
+// the character, figures against the physics module), the counts that meet the requirement, the
+// short number text, and the reference events of the command-line front end.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "calc/reference.h"
+#include "physics/inductance.h"
+#include "tools/clirunner.h"
+
+namespace {
+
+const char kNone[] = "Точный расчёт для таких размеров не выполняется";
+
+TEST(Reference, EstimatesOfEachCalculator) {
+  const struct {
+    const char* what;
+    Computed computed;
+    const char* text;
+    double L;  // the reference inductance, µH; 0 for none
+    bool warning;
+  } cases[] = {
+      {"single-layer defaults, formula 1", SingleLayerComputed{5, 0.4, 1, 0.0333898305084746},
+       "Точный расчёт (токовый слой): 0,03355 мкГн; формула занижает на 0,48 %", 0.0335508688, false},
+      {"single-layer, formula 2", SingleLayerComputed{10, 6, 1, 10.0738636363636},
+       "Точный расчёт (токовый слой): 10,14 мкГн; формула занижает на 0,66 %", 10.1407849, false},
+      {"single-layer too short: the reference alone", SingleLayerComputed{10, 10, 0.4, std::nullopt},
+       "Точный расчёт (токовый слой): 25,8 мкГн; формулы для такой короткой катушки нет", 25.7996452, false},
+      {"no turns: no deviation", SingleLayerComputed{0, 0.4, 1, 0.0}, "Точный расчёт (токовый слой): 0 мкГн", 0, false},
+      {"negative diameter", SingleLayerComputed{10, -1, 0, -2.18888888888889}, kNone, 0, false},
+      {"multi-layer defaults", MultiLayerComputed{1, 5, 2, 805, 6206.59079391892},
+       "Точный расчёт (обмотка прямоугольного сечения): 5755 мкГн; формула завышает на 7,84 %", 5755.44111, true},
+      {"multi-layer within 1 %", MultiLayerComputed{2, 3, 1, 200, 616.304347826087},
+       "Точный расчёт (обмотка прямоугольного сечения): 611,8 мкГн; формула завышает на 0,74 %", 611.790728, false},
+      {"multi-layer of zero length", MultiLayerComputed{1, 0, 2, 805, 1}, kNone, 0, false},
+      {"turns defaults", TurnsComputed{1, 5, 1, 2500, 629.589999999572, 1.25917999999914},
+       "Точный расчёт: 2279 мкГн, на 8,86 % меньше требуемой; нужно N = 650,3, Dr = 1,301 см", 2278.52349, true},
+      {"turns with a negative inner diameter", TurnsComputed{-15, 5, 1, 2500, 1, 1}, kNone, 0, false},
+      {"optimal, attenuation defaults", OptimalComputed{5100, 24.5631146302557, 286.457205314841},
+       "Точный расчёт: 5138 мкГн, на 0,74 % больше требуемой; нужно N = 285,4", 5137.88336, false},
+      {"optimal, wire defaults", OptimalComputed{5100, 20.9570315465105, 310.124862368356},
+       "Точный расчёт: 5138 мкГн, на 0,74 % больше требуемой; нужно N = 309", 5137.88336, false},
+      {"optimal of size 0", OptimalComputed{5100, 0, 0}, kNone, 0, false},
+      {"nothing computed", std::monostate{}, "", 0, false},
+  };
+  for (const auto& c : cases) {
+    const ReferenceEstimate e = Estimate(c.computed, FormatSettings{U','});
+    EXPECT_EQ(e.text, c.text) << c.what;
+    EXPECT_EQ(e.warning, c.warning) << c.what;
+    const bool none = e.text == kNone || e.text.empty();
+    ASSERT_EQ(e.L.has_value(), !none) << c.what;
+    if (e.L) {
+      EXPECT_NEAR(*e.L, c.L, 1e-8 * c.L + 1e-12) << c.what;
+    }
+  }
+}
+
+// The counts the reference gives meet the requirement by the physics module itself.
+TEST(Reference, CountsMeetTheRequirement) {
+  const TurnsComputed turns[] = {{1, 5, 1, 2500, 629.589999999572, 1.25917999999914},
+                                 {2, 3, 0.5, 10, 31.9500000000022, 0.0266250000000018},
+                                 {0, 0.5, 0.3, 1e5, 3000, 5.4}};  // from the axis, flat and thick
+  for (const TurnsComputed& c : turns) {
+    const ReferenceEstimate e = EstimateTurns(c, FormatSettings{});
+    ASSERT_TRUE(e.N && e.Dr) << c.Lreq;
+    EXPECT_NEAR(*e.Dr, *e.N / (c.l / (0.1 * c.d)) * c.d * 0.1, 1e-15 * *e.Dr);
+    EXPECT_NEAR(*physics::RectangularWindingInductance(c.Dbn, c.l, *e.Dr, *e.N), c.Lreq, 1e-9 * c.Lreq);
+  }
+  const OptimalComputed opt{5100, 24.5631146302557, 286.457205314841};
+  const ReferenceEstimate e = EstimateOptimal(opt, FormatSettings{});
+  ASSERT_TRUE(e.N);
+  EXPECT_NEAR(*physics::RectangularWindingInductance(4.91262292605114, 2.45631146302557,
+                                                     2.45631146302557, *e.N),
+              opt.Lreq, 1e-9 * opt.Lreq);
+}
+
+TEST(Reference, ApproximateText) {
+  const struct {
+    double v;
+    char32_t separator;
+    const char* text;
+  } cases[] = {
+      {0.033550868, U',', "0,03355"}, {2500, U',', "2500"},       {12345.67, U',', "12346"},
+      {1.5, U'.', "1.5"},            {1.5, 0x066B, "1\u066B5"},   {9.99996, U',', "10"},
+      {1.23456e8, U',', "1,235E8"},  {1e-7, U',', "1E-7"},        {-0.5, U',', "-0,5"},
+      {0, U',', "0"},                {2.5e-5, U',', "0,000025"},  {1e300, U',', "1E300"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ApproximateText(c.v, FormatSettings{c.separator}), c.text) << c.v;
+}
+
+// reference=1 appends its events to what the case answers without it, and nothing where there
+// is no reference: an error, a refusing notice, no coil.
+TEST(Reference, CliEventsFollowTheCaseUnchanged) {
+  const struct {
+    const char* line;
+    const char* events;  // what reference=1 appends
+  } cases[] = {
+      {"multi-layer\tsep=,", "\treference.L=5755,44111423994\treference.deviation=7,83866380915202"},
+      {"single-layer\tsep=,", "\treference.L=0,0335508688055966\treference.deviation=-0,479982494805482"},
+      {"single-layer\tD=100\tl=4", "\treference.L=6.44991129836977"},  // after the notice
+      {"turns", "\treference.L=2278.52349308357\treference.deviation=-8.85906027665718"
+                "\treference.N=650.344977627704\treference.Dr=1.30068995525541"},
+      {"optimal\twire=1", "\treference.L=5137.883361087\treference.deviation=0.742811001705787"
+                          "\treference.N=308.979418994043"},
+      {"multi-layer\tN=8O5", ""},   // an error
+      {"turns\td=0", ""},           // a notice refusing the inputs
+      {"turns\tL=-5", ""},          // a search that cannot end
+      {"multi-layer\tDbn=-1", ""},  // no coil
+      {"optimal\tRn=0", ""},        // an error after the search
+  };
+  for (const auto& c : cases) {
+    const std::string plain = CliRunner(FormatSettings{U'.'}).runLine(c.line);
+    EXPECT_EQ(CliRunner(FormatSettings{U'.'}).runLine(std::string(c.line) + "\treference=1"), plain + c.events)
+        << c.line;
+    EXPECT_EQ(CliRunner(FormatSettings{U'.'}).runLine(std::string(c.line) + "\treference=0"), plain);
+  }
+  EXPECT_THROW(CliRunner(FormatSettings{}).runLine("turns\treference=yes"), MalformedCase);
+  EXPECT_THROW(CliRunner(FormatSettings{}).runLine("number\ttext=1\treference=1"), MalformedCase);
+}
+
+}  // namespace
