@@ -96,6 +96,16 @@ Tmainform::Tmainform(Desktop& desktop, QWidget* parent)
   connect(menuKey, &QShortcut::activated, this,
           [this] { ui_->MainMenu->setActiveAction(ui_->Filer->menuAction()); });
 
+  // The status bar lies inside the fixed client area: the MDI area gives way to it.
+  ui_->StatusBar->addWidget(ui_->ReferenceIcon);
+  ui_->StatusBar->addWidget(ui_->ReferenceText, 1);
+  const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+  ui_->ReferenceIcon->setPixmap(
+      style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(iconSize, iconSize));
+  // As tall with the mark as without it, so that nothing moves when it comes and goes.
+  ui_->ReferenceText->setMinimumHeight(iconSize);
+  connect(ui_->MdiArea, &QMdiArea::subWindowActivated, this, &Tmainform::showReference);
+
   helpViewer_ = new HelpViewer(desktop_, this);
   helpPage_ = QString::fromLatin1(HelpViewer::kPagePath);
   helpViewer_->setWindowIcon(ProgramIcon());
@@ -103,9 +113,15 @@ Tmainform::Tmainform(Desktop& desktop, QWidget* parent)
 
 Tmainform::~Tmainform() {
   // Closing the frame's native window in ~QWidget hides the children, which report state
-  // changes; by then this is no longer a Tmainform, so nothing may reach recordReportedState.
-  for (const Child& c : children_)
+  // changes and activations; by then this is no longer a Tmainform, so nothing may reach
+  // recordReportedState or showReference.
+  disconnect(ui_->MdiArea, nullptr, this, nullptr);
+  for (const Child& c : children_) {
     if (c.sub != nullptr) disconnect(c.sub, nullptr, this, nullptr);
+    if (c.form != nullptr) {
+      if (ReferenceLine* line = ReferenceLine::of(*c.form)) disconnect(line, nullptr, this, nullptr);
+    }
+  }
 }
 
 void Tmainform::createChildren(const WindowServices& services) {
@@ -136,6 +152,8 @@ void Tmainform::addCalculator(Calc calc, QWidget* form, RecordedState stored) {
   c.form = form;
   c.state = stored;
   connect(sub, &QMdiSubWindow::windowStateChanged, this, [this, calc] { recordReportedState(calc); });
+  if (ReferenceLine* line = ReferenceLine::of(*form))
+    connect(line, &ReferenceLine::changed, this, &Tmainform::showReference);
 
   if (stored == RecordedState::Maximized) {
     sub->showMaximized();
@@ -150,6 +168,17 @@ void Tmainform::recordReportedState(Calc calc) {
   // restores another); the sub-window's own state is current.
   Child& c = child(calc);
   c.state = StateOf(*c.sub);
+}
+
+void Tmainform::showReference() {
+  // The current child, not the active one: while a message box or the About window is in front,
+  // the frame has no active child, yet the line stays that of the calculator the user works in.
+  QMdiSubWindow* sub = ui_->MdiArea->currentSubWindow();
+  const ReferenceLine* line = sub && sub->widget() ? ReferenceLine::of(*sub->widget()) : nullptr;
+  const QString text = line ? line->text() : QString();
+  ui_->ReferenceText->setText(text);
+  ui_->ReferenceText->setToolTip(text);
+  ui_->ReferenceIcon->setVisible(line && line->warning());
 }
 
 void Tmainform::showCentred() {

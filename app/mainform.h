@@ -5,7 +5,9 @@
 // calculators, shows the help page and the About window, and ends the program. The calculators
 // live in sub-windows of the frame's MDI area from start to end; a menu command brings one to the
 // front, maximized, and moves the check mark. Qt composes the frame title of a maximized child
-// ("Расчет - [caption]"). Layout of the menu in mainform.ui.
+// ("Расчет - [caption]"). The status bar shows the physical reference of the calculator in front
+// (calc/calcwindow.h, ReferenceLine), with a warning mark beyond 1 %. Layout of the menu and the
+// status bar in mainform.ui.
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -74,6 +76,8 @@ class Tmainform : public QMainWindow {
   };
 
   void addCalculator(Calc calc, QWidget* form, RecordedState stored);
+  // The status line: the reference line of the current calculator, or nothing.
+  void showReference();
   void recordReportedState(Calc calc);
   // The window-state rule for the maximized state.
   void setMaximized(Calc calc);

@@ -8,7 +8,9 @@
 #include <QPalette>
 #include <QWidget>
 
+#include "calc/calculators.h"
 #include "calc/qtfields.h"
+#include "calc/reference.h"
 
 // Q_INIT_RESOURCE may not be used inside a namespace.
 static void RegisterCoilcalcResources() { Q_INIT_RESOURCE(coilcalc); }
@@ -42,8 +44,41 @@ void PressOnEnter(QWidget& window, QAbstractButton& button) {
   }
 }
 
+ReferenceLine::ReferenceLine(QWidget& window) : QObject(&window), window_(window) {
+  setObjectName(QStringLiteral("ReferenceLine"));
+  const Calculator* calculator = FindCalculator(window.objectName().toStdString());
+  if (calculator == nullptr) return;
+  for (const InputField& input : calculator->inputs) {
+    if (auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(input.control)))
+      connect(edit, &QLineEdit::textChanged, this, &ReferenceLine::clear);
+  }
+}
+
+ReferenceLine* ReferenceLine::of(const QWidget& window) {
+  return window.findChild<ReferenceLine*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void ReferenceLine::set(const QString& text, bool warning) {
+  if (text == text_ && warning == warning_) return;
+  text_ = text;
+  warning_ = warning;
+  if (const Calculator* calculator = FindCalculator(window_.objectName().toStdString())) {
+    for (const OutputField& output : calculator->outputs) {
+      if (auto* edit = window_.findChild<QLineEdit*>(QString::fromLatin1(output.control)))
+        edit->setToolTip(text);
+    }
+  }
+  emit changed();
+}
+
 void RunCommand(QWidget& window, const WindowServices& services, void (*command)(CommandContext&)) {
+  ReferenceLine* line = ReferenceLine::of(window);
+  if (line) line->clear();
   QtFields fields(window);
   CommandContext ctx{fields, services.format, services.state, services.pump};
   command(ctx);
+  if (line) {
+    const ReferenceEstimate estimate = Estimate(ctx.computed, services.format);
+    line->set(QString::fromStdString(estimate.text), estimate.warning);
+  }
 }

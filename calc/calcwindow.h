@@ -3,9 +3,12 @@
 #pragma once
 // What the four calculator windows share besides their commands: the pictures and glyph of the
 // resource file, the common look (font and background), the commands run from their buttons with
-// errors reported, and Enter in a text field pressing the window's compute button. QPushButton's
-// default-button behaviour works only in dialogs, and these windows are plain widgets.
+// errors reported, Enter in a text field pressing the window's compute button, and the physical
+// reference of the last command. QPushButton's default-button behaviour works only in dialogs,
+// and these windows are plain widgets.
 #include <QAbstractButton>
+#include <QObject>
+#include <QString>
 
 #include "calc/command.h"
 #include "calc/windowservices.h"
@@ -20,7 +23,36 @@ void LoadCalculatorResources();
 // Font "MS Sans Serif" 8 pt (or a substitute of the same widths), button-face background.
 void SetUpCalculatorLook(QWidget& window);
 
-// Runs a core command over the controls of window, with the services the window was given.
+// The physical reference of a calculator window's last command (calc/reference.h): its status
+// line and whether it deviates by more than 1 %. It is also the tooltip of the window's output
+// fields. Empty at start, when a command starts, and whenever an input field's text changes; set
+// when a command has run to its end. The frame shows the line of the calculator in front.
+class ReferenceLine : public QObject {
+  Q_OBJECT
+
+ public:
+  // A child of window, over the input and output fields that the calculator table names for it.
+  explicit ReferenceLine(QWidget& window);
+  // The line of a calculator window; nullptr for any other widget.
+  static ReferenceLine* of(const QWidget& window);
+
+  const QString& text() const { return text_; }
+  bool warning() const { return warning_; }
+  void set(const QString& text, bool warning);
+  void clear() { set(QString(), false); }
+
+ signals:
+  void changed();
+
+ private:
+  QWidget& window_;
+  QString text_;
+  bool warning_ = false;
+};
+
+// Runs a core command over the controls of window, with the services the window was given. The
+// window's reference line is emptied first and, once the command has run to its end, shows the
+// estimate of what it computed.
 void RunCommand(QWidget& window, const WindowServices& services, void (*command)(CommandContext&));
 
 // Enter or Return in any line edit under window clicks button (which does nothing while the
@@ -37,11 +69,12 @@ void RunOnClick(QAbstractButton& button, Window& window, void (Window::*command)
   });
 }
 
-// The common set-up of a calculator window built from its layout: its look, its compute command
-// on every click of button, and Enter in any text field pressing button.
+// The common set-up of a calculator window built from its layout: its look, its reference line,
+// its compute command on every click of button, and Enter in any text field pressing button.
 template <class Window>
 void SetUpCalculator(Window& window, QAbstractButton& button, void (Window::*command)()) {
   SetUpCalculatorLook(window);
+  new ReferenceLine(window);
   RunOnClick(button, window, command);
   PressOnEnter(window, button);
 }

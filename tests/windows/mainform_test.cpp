@@ -2,8 +2,11 @@
 // Copyright (C) 2026 The coilcalc developers
 // The frame on the offscreen platform: the start order and state, the calculator menu with its
 // check marks and the window-state rule, close requests on the children, the help viewer with its
-// links handed to a recording desktop, and the end of the event loop.
+// links handed to a recording desktop, the status line of the physical reference, and the end of
+// the event loop.
 #include <QAction>
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -11,7 +14,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QTimer>
 #include <QtTest>
@@ -120,7 +125,10 @@ class MainformTest : public QObject {
   }
 
   void frameHasFixedClientAndNoMaximizeBox() {
-    QCOMPARE(frame_->mdiArea()->size(), QSize(656, 436));
+    // The status bar lies inside the client area; the MDI area gives way to it.
+    QCOMPARE(frame_->mdiArea()->width(), 656);
+    QCOMPARE(frame_->mdiArea()->height() + frame_->statusBar()->height(), 436);
+    QCOMPARE(frame_->statusBar()->y(), frame_->mdiArea()->geometry().bottom() + 1);
     QCOMPARE(frame_->mdiArea()->y(), frame_->menuBar()->height());
     QCOMPARE(frame_->minimumSize(), frame_->maximumSize());
     const Qt::WindowFlags f = frame_->windowFlags();
@@ -133,6 +141,72 @@ class MainformTest : public QObject {
       QCOMPARE(sf.testFlag(Qt::WindowMinimizeButtonHint), controls);
       QCOMPARE(sf.testFlag(Qt::WindowCloseButtonHint), controls);
     }
+  }
+
+  void maximizedCalculatorsShowEveryControl() {
+    QWidget* viewport = frame_->mdiArea()->viewport();
+    for (const Entry& e : kEntries) {
+      action(e.action)->trigger();
+      for (QWidget* w : frame_->form(e.calc)->findChildren<QWidget*>()) {
+        if (w->isHidden()) continue;
+        const QRect shown(w->mapTo(viewport, QPoint(0, 0)), w->size());
+        QVERIFY2(viewport->rect().contains(shown), qPrintable(w->objectName()));
+      }
+    }
+  }
+
+  // The status line shows the reference of the calculator in front, marked beyond 1 %, and is
+  // the tooltip of its result fields; typing, a failed command and a mode switch take it away.
+  void statusLineFollowsTheCalculatorInFront() {
+    auto* text = frame_->findChild<QLabel*>(QStringLiteral("ReferenceText"));
+    auto* mark = frame_->findChild<QLabel*>(QStringLiteral("ReferenceIcon"));
+    QVERIFY(text && mark);
+    const auto field = [this](Calc c, const char* name) {
+      return frame_->form(c)->findChild<QLineEdit*>(QString::fromLatin1(name));
+    };
+    const auto compute = [this](Calc c) { frame_->form(c)->findChild<QPushButton*>()->click(); };
+    const auto expect = [&](const char* line, bool warning, Calc c, const char* output) {
+      QCOMPARE(text->text(), QString::fromUtf8(line));
+      QCOMPARE(!mark->isHidden(), warning);
+      QCOMPARE(field(c, output)->toolTip(), QString::fromUtf8(line));
+    };
+    const char kSingle[] = "Точный расчёт (токовый слой): 0,03355 мкГн; формула занижает на 0,48 %";
+    const char kMulti[] =
+        "Точный расчёт (обмотка прямоугольного сечения): 5755 мкГн; формула завышает на 7,84 %";
+    expect("", false, Calc::IndOdnosl, "Vivodind");
+    compute(Calc::IndOdnosl);
+    expect(kSingle, false, Calc::IndOdnosl, "Vivodind");
+
+    action("MenuIndMnogosl")->trigger();
+    expect("", false, Calc::IndMnogosl, "Vivod");
+    compute(Calc::IndMnogosl);
+    expect(kMulti, true, Calc::IndMnogosl, "Vivod");
+
+    action("MenuIndOdnosl")->trigger();
+    expect(kSingle, false, Calc::IndOdnosl, "Vivodind");
+    QTest::keyClick(field(Calc::IndOdnosl, "VvodN"), Qt::Key_End);
+    QTest::keyClick(field(Calc::IndOdnosl, "VvodN"), Qt::Key_0);
+    expect("", false, Calc::IndOdnosl, "Vivodind");
+
+    // The same text fails under another separator: the error leaves no line behind.
+    field(Calc::IndOdnosl, "VvodN")->setText(QStringLiteral("5,0"));
+    compute(Calc::IndOdnosl);
+    expect(kSingle, false, Calc::IndOdnosl, "Vivodind");
+    format_.decimalSeparator = U'.';
+    QTimer::singleShot(0, frame_.get(), [] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->close();
+    });
+    compute(Calc::IndOdnosl);
+    format_.decimalSeparator = U',';
+    expect("", false, Calc::IndOdnosl, "Vivodind");
+
+    action("MenuIndMnogosl")->trigger();
+    expect(kMulti, true, Calc::IndMnogosl, "Vivod");
+    action("Menuopt")->trigger();
+    compute(Calc::Opt);
+    expect("Точный расчёт: 5138 мкГн, на 0,74 % больше требуемой; нужно N = 285,4", false, Calc::Opt, "vivodd");
+    QTest::mouseClick(frame_->form(Calc::Opt)->findChild<QCheckBox*>(), Qt::LeftButton, {}, QPoint(8, 8));
+    expect("", false, Calc::Opt, "VivodN");
   }
 
   void eachEntryBringsItsCalculatorForward() {
