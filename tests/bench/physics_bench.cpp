@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The coilcalc developers
-// The physical reference: time per evaluation of each model, over the shapes it serves.
+// The physical reference: time per evaluation of each model, over the shapes it serves, and the
+// time of each calculator's estimate for its window's defaults (what a command adds).
 #include <benchmark/benchmark.h>
 
+#include "calc/reference.h"
 #include "physics/inductance.h"
 
 namespace {
@@ -29,5 +31,16 @@ BENCHMARK_CAPTURE(RectangularWinding, long_thin, 1.0, 100.0, 0.01)->Unit(kUs);
 BENCHMARK_CAPTURE(RectangularWinding, flat_l_0_01_Dr_1, 1.0, 0.01, 1.0)->Unit(kUs);
 BENCHMARK_CAPTURE(RectangularWinding, flattest_l_0_01_Dr_100, 1.0, 0.01, 100.0)->Unit(kUs);
 BENCHMARK_CAPTURE(RectangularWinding, from_axis_flat, 0.0, 0.0001, 1.0)->Unit(kUs);
+
+void WindowEstimate(benchmark::State& state, Computed computed) {
+  const FormatSettings format{U','};
+  for (auto _ : state) benchmark::DoNotOptimize(Estimate(computed, format));
+}
+
+BENCHMARK_CAPTURE(WindowEstimate, single_layer, Computed(SingleLayerComputed{5, 0.4, 1, 0.0333898305084746}))->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimate, multi_layer, Computed(MultiLayerComputed{1, 5, 2, 805, 6206.59079391892}))->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimate, turns, Computed(TurnsComputed{1, 5, 1, 2500, 629.589999999572, 1.25917999999914}))->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimate, turns_flat, Computed(TurnsComputed{1, 0.01, 0.1, 100, 72.7100000000003, 0.727100000000003}))->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimate, optimal, Computed(OptimalComputed{5100, 24.5631146302557, 286.457205314841}))->Unit(kUs);
 
 }  // namespace
