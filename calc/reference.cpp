@@ -117,7 +117,7 @@ std::optional<double> TurnsReferenceL(const TurnsComputed& c, double n) {
 
 constexpr int kBracketSteps = 10;
 constexpr std::uintmax_t kSolverSteps = 20;
-constexpr int kSolverBits = 40;
+constexpr int kSolverBits = 30;  // 2e-9: the model itself holds 1e-6
 
 // The count n whose winding, with the thickness following the count, has the reference
 // inductance Lreq, starting from n0 whose reference is L0. ln(L(n)/Lreq) rises with n (as ln n

@@ -42,7 +42,7 @@ ReferenceEstimate EstimateSingleLayer(const SingleLayerComputed& c, const Format
 ReferenceEstimate EstimateMultiLayer(const MultiLayerComputed& c, const FormatSettings& format);
 // The winding found (n turns, thickness Dr) against Lreq, and the count n whose winding, with the
 // thickness n/(l/(0.1 d)) d 0.1 following it, has the reference inductance Lreq (found by
-// Boost.Math's TOMS 748 root finder to about 12 digits, in at most 30 evaluations of the model).
+// Boost.Math's TOMS 748 root finder to about nine digits, in at most 31 evaluations of the model).
 ReferenceEstimate EstimateTurns(const TurnsComputed& c, const FormatSettings& format);
 // The coil found (inner diameter 2c, length c, thickness c, N turns) against Lreq, and the count
 // N sqrt(Lreq/L) that gives the reference Lreq with the same c.
