@@ -13,7 +13,8 @@
 //                       the input field texts in screen order, separated by 0xFF bytes (a byte no
 //                       UTF-8 text holds); fields not given keep the texts the window starts with.
 //                       The slow count-by-count turns walks are skipped, in the fuzz target
-//                       unless COILCALC_FUZZ_SLOW_WALKS is set.
+//                       unless COILCALC_FUZZ_SLOW_WALKS is set. Each case runs once more with
+//                       reference=1, which may only append reference events.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -383,26 +384,53 @@ inline bool TakesTheCountByCountWalk(const CommandCase& c) {
   }
 }
 
+// One case line from runner; why it did not run, if it did not.
+inline std::string RunCaseLine(CliRunner& runner, const std::vector<std::string>& items, std::string& line) {
+  try {
+    line = runner.runCase(items);
+  } catch (const MalformedCase& e) {
+    return std::string("case refused as malformed: ") + e.what();
+  } catch (const std::exception& e) {
+    return std::string("the case threw: ") + e.what();
+  } catch (...) {
+    return "the case threw a non-standard exception";
+  }
+  return {};
+}
+
+// The same case with reference=1 gives the same events, then only reference events with texts
+// a display can produce, and none after an error.
+inline std::string CheckReferenceEvents(const CommandCase& c, const std::string& line) {
+  std::vector<std::string> items = c.items;
+  items.push_back("reference=1");
+  CliRunner runner(FormatSettings{U'.'});
+  std::string withReference;
+  std::string why = RunCaseLine(runner, items, withReference);
+  if (!why.empty()) return "with reference=1, " + why;
+  if (withReference.compare(0, line.size(), line) != 0) return "reference=1 changed the events: " + withReference;
+  if (withReference.size() == line.size()) return {};
+  if (line.find("error=") != std::string::npos) return "reference events after an error: " + withReference;
+  for (const std::string& event : SplitItems(withReference.substr(line.size() + 1))) {
+    const std::size_t eq = event.find('=');
+    if (event.rfind("reference.", 0) != 0 || eq == std::string::npos) return "not a reference event: " + event;
+    why = CheckDisplayText(event.substr(eq + 1), c.format);
+    if (!why.empty()) return event + ": " + why;
+  }
+  return {};
+}
+
 // One case through the runner, twice: each run must end properly, and the second, with the
-// state the first left, must give the same events.
+// state the first left, must give the same events. The first once more with reference=1.
 inline std::string CheckCommandCase(const CommandCase& c) {
   CliRunner runner(FormatSettings{U'.'});
   std::string lines[2];
   for (std::string& line : lines) {
-    try {
-      line = runner.runCase(c.items);
-    } catch (const MalformedCase& e) {
-      return std::string("case refused as malformed: ") + e.what();
-    } catch (const std::exception& e) {
-      return std::string("the case threw: ") + e.what();
-    } catch (...) {
-      return "the case threw a non-standard exception";
-    }
-    const std::string why = CheckEventLine(c, line);
+    std::string why = RunCaseLine(runner, c.items, line);
+    if (why.empty()) why = CheckEventLine(c, line);
     if (!why.empty()) return why;
   }
   if (lines[0] != lines[1]) return "same inputs, other events: " + lines[0] + " / " + lines[1];
-  return {};
+  return CheckReferenceEvents(c, lines[0]);
 }
 
 // With slowWalks false, a case that takes the count-by-count turns walk is not run.
