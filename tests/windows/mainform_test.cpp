@@ -200,8 +200,6 @@ class MainformTest : public QObject {
     format_.decimalSeparator = U',';
     expect("", false, Calc::IndOdnosl, "Vivodind");
 
-    action("MenuIndMnogosl")->trigger();
-    expect(kMulti, true, Calc::IndMnogosl, "Vivod");
     action("Menuopt")->trigger();
     compute(Calc::Opt);
     expect("Точный расчёт: 5138 мкГн, на 0,74 % больше требуемой; нужно N = 285,4", false, Calc::Opt, "vivodd");
