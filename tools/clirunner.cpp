@@ -78,7 +78,7 @@ std::string RunNumber(const std::string& text, const FormatSettings& format) {
 }
 
 // A case as its items give it, before it runs.
-struct CaseSpec {
+struct ParsedCase {
   const Calculator* calculator = nullptr;  // nullptr: the number pseudo-window
   FormatSettings format;
   std::map<std::string, std::string, std::less<>> texts;  // input control -> text
@@ -146,16 +146,16 @@ void AddReferenceEvents(const Computed& computed, const FormatSettings& format,
 
 // Reads the items of a case, in order; a later item for the same input wins. Every kind of item
 // a case may carry is read here.
-CaseSpec ReadCase(const std::vector<std::string>& items, FormatSettings localeFormat) {
+ParsedCase ReadCase(const std::vector<std::string>& items, FormatSettings localeFormat) {
   if (items.empty() || items[0].empty()) throw MalformedCase("a case begins with a window name");
   const std::string& window = items[0];
-  CaseSpec spec;
-  spec.format = localeFormat;
-  spec.calculator = FindCalculator(window);
-  if (spec.calculator == nullptr && window != "number")
+  ParsedCase parsed;
+  parsed.format = localeFormat;
+  parsed.calculator = FindCalculator(window);
+  if (parsed.calculator == nullptr && window != "number")
     throw MalformedCase("unknown window '" + window + "' (coilcalc-cli --help lists the windows)");
-  if (spec.calculator != nullptr) {
-    for (const InputField& input : spec.calculator->inputs) spec.texts[input.control] = input.initialText;
+  if (parsed.calculator != nullptr) {
+    for (const InputField& input : parsed.calculator->inputs) parsed.texts[input.control] = input.initialText;
   }
   std::vector<std::pair<std::string, NamedInput>> modeNames;  // checked once the mode is known
 
@@ -164,20 +164,20 @@ CaseSpec ReadCase(const std::vector<std::string>& items, FormatSettings localeFo
     if (eq == std::string::npos) throw MalformedCase("item '" + items[i] + "' is not NAME=TEXT");
     const std::string name = items[i].substr(0, eq);
     const std::string value = UnescapeText(items[i].substr(eq + 1));
-    const Calculator* calc = spec.calculator;
+    const Calculator* calc = parsed.calculator;
     const ModeSwitch* modeSwitch = calc && calc->modeSwitch ? &*calc->modeSwitch : nullptr;
     if (name == "sep") {
-      spec.format.decimalSeparator = SingleCodePoint(value);
+      parsed.format.decimalSeparator = SingleCodePoint(value);
     } else if (calc == nullptr) {
       if (name != "text") throw MalformedCase("number has no input '" + name + "'; it takes text=");
-      spec.numberText = value;
+      parsed.numberText = value;
     } else if (name == "reference") {
-      spec.reference = ZeroOrOne(name, value);
+      parsed.reference = ZeroOrOne(name, value);
     } else if (const std::optional<NamedInput> input = FindInput(*calc, name)) {
-      spec.texts[input->field->control] = value;
+      parsed.texts[input->field->control] = value;
       if (input->switched) modeNames.emplace_back(name, *input);
     } else if (modeSwitch && (name == modeSwitch->control || name == modeSwitch->name)) {
-      spec.switched = ZeroOrOne(name, value);
+      parsed.switched = ZeroOrOne(name, value);
     } else {
       throw MalformedCase("window " + window + " has no input '" + name + "'; its inputs are " +
                           InputNames(*calc));
@@ -185,14 +185,14 @@ CaseSpec ReadCase(const std::vector<std::string>& items, FormatSettings localeFo
   }
 
   for (const auto& [name, input] : modeNames) {
-    if (*input.switched == spec.switched) continue;
+    if (*input.switched == parsed.switched) continue;
     const Quantity& q = *input.switched ? input.field->switched : input.field->quantity;
-    const std::string setting = std::string(spec.calculator->modeSwitch->name) + "=1";
+    const std::string setting = std::string(parsed.calculator->modeSwitch->name) + "=1";
     throw MalformedCase(name + "= (" + q.meaning + ") " +
                         (*input.switched ? "needs " + setting : "does not go with " + setting));
   }
-  if (spec.calculator == nullptr && !spec.numberText) throw MalformedCase("number needs text=");
-  return spec;
+  if (parsed.calculator == nullptr && !parsed.numberText) throw MalformedCase("number needs text=");
+  return parsed;
 }
 
 template <class Run>
@@ -246,21 +246,21 @@ std::vector<std::string> SplitItems(const std::string& line) {
 }
 
 std::string CliRunner::runCase(const std::vector<std::string>& items) {
-  const CaseSpec spec = ReadCase(items, localeFormat_);
-  if (spec.calculator == nullptr) return RunNumber(*spec.numberText, spec.format);
+  const ParsedCase parsed = ReadCase(items, localeFormat_);
+  if (parsed.calculator == nullptr) return RunNumber(*parsed.numberText, parsed.format);
 
   CaseFields fields;
-  fields.texts = spec.texts;
-  if (spec.calculator->modeSwitch) fields.checks[spec.calculator->modeSwitch->control] = spec.switched;
+  fields.texts = parsed.texts;
+  if (parsed.calculator->modeSwitch) fields.checks[parsed.calculator->modeSwitch->control] = parsed.switched;
   NoEventPump pump;
-  CommandContext ctx{fields, spec.format, state_, pump};
+  CommandContext ctx{fields, parsed.format, state_, pump};
   try {
-    spec.calculator->compute(ctx);
+    parsed.calculator->compute(ctx);
   } catch (const Exception& e) {
     fields.events.push_back(ErrorEvent(e));
     return Join(fields.events);
   }
-  if (spec.reference) AddReferenceEvents(ctx.computed, spec.format, fields.events);
+  if (parsed.reference) AddReferenceEvents(ctx.computed, parsed.format, fields.events);
   return Join(fields.events);
 }
 
