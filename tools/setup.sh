@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libboost-dev libmpfr-dev
   scdoc
   fonts-dejavu-core fonts-liberation2
 )

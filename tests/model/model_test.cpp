@@ -1,0 +1,532 @@
+// The program against the MPFR model (tests/model/model.h): on seeded random cases of every
+// calculator window, and on random field texts and bit patterns for number entry and display,
+// both must give the same texts, notices and error kinds. The cases of each window are drawn
+// from a table of input classes: realistic coils, the edges of each formula's range, zeros,
+// signs, huge and tiny magnitudes, texts that are no number. Walks are kept short enough for the
+// model to take them step by step. COILCALC_MODEL_SCALE=10 (ctest label long) runs ten times as
+// many cases and lets the walks go further.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+
+#include "calc/calculators.h"
+#include "numtext/numbertext.h"
+#include "tests/model/model.h"
+#include "tools/clirunner.h"
+
+namespace {
+
+using Rng = std::mt19937_64;
+using Texts = std::vector<std::string>;
+
+int Scale() {
+  const char* s = std::getenv("COILCALC_MODEL_SCALE");
+  return s == nullptr ? 1 : std::max(1, std::atoi(s));
+}
+bool Wide() { return Scale() > 1; }
+
+double Uniform(Rng& g, double lo, double hi) { return std::uniform_real_distribution<>(lo, hi)(g); }
+double LogUniform(Rng& g, double lo, double hi) {
+  return std::exp(Uniform(g, std::log(lo), std::log(hi)));
+}
+bool Chance(Rng& g, double p) { return Uniform(g, 0, 1) < p; }
+int Below(Rng& g, int n) { return static_cast<int>(g() % static_cast<unsigned>(n)); }
+double Signed(Rng& g, double v) { return Chance(g, 0.5) ? -v : v; }
+double Nudged(Rng& g, double v) {  // a few units in the last place either way
+  for (int k = Below(g, 5) - 2; k != 0; k += k > 0 ? -1 : 1)
+    v = std::nextafter(v, k > 0 ? HUGE_VAL : -HUGE_VAL);
+  return v;
+}
+
+struct Separator {
+  char32_t code;
+  const char* utf8;
+};
+const Separator kSeparators[] = {{U',', ","}, {U'.', "."}, {U'\u066B', "\u066B"}};
+
+// A field text for v as a user might type it: 1 to 17 significant digits (17 keeps a double
+// exactly), plain or with an exponent, sometimes padded with spaces.
+std::string Text(Rng& g, double v, const std::string& sep, int digits = 0) {
+  if (digits == 0) digits = Chance(g, 0.3) ? 17 : 1 + Below(g, 17);
+  char buffer[64];
+  if (Chance(g, 0.7)) std::snprintf(buffer, sizeof buffer, "%.*g", digits, v);
+  else std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, v);
+  std::string text;
+  for (const char* c = buffer; *c != '\0'; ++c) {
+    if (*c == '.') text += sep;
+    else text += (*c == 'e' && Chance(g, 0.3)) ? 'E' : *c;
+  }
+  if (Chance(g, 0.05)) text = " " + text + " ";
+  return text;
+}
+
+// Texts that are no number, or whose value a Number cannot hold.
+std::string OddText(Rng& g, const std::string& sep) {
+  const std::string texts[] = {"",          " ",      "x",       "1e400",  "-1e400", "1e-400",
+                               "-0",        "1e5000", "1 000",   "--1",    "1e",     sep,
+                               "-" + sep,   sep + sep, "1" + sep + "2" + sep + "3", "12\t",
+                               "1,5.5",     "e5",     "1e4999",  "+",      "0x10"};
+  return texts[Below(g, sizeof texts / sizeof texts[0])];
+}
+
+// One field replaced by an odd text.
+Texts WithOddField(Rng& g, Texts texts, const std::string& sep) {
+  texts[Below(g, static_cast<int>(texts.size()))] = OddText(g, sep);
+  return texts;
+}
+
+// A value of any magnitude a Number holds, subnormals included, either sign.
+double AnyMagnitude(Rng& g) { return Signed(g, LogUniform(g, 1e-322, 1.7e308)); }
+
+// ---- Input classes of each window, texts in screen order ---------------------------------------
+
+using Draw = Texts (*)(Rng&, const std::string& sep);
+struct InputClass {
+  const char* name;
+  int weight;
+  Draw draw;
+  bool wireMode = false;
+};
+
+// Single layer: VvodN, Vvodd (mm), Vvodl (mm).
+Texts SingleRealistic(Rng& g, const std::string& s) {
+  const double N = Chance(g, 0.5) ? std::round(LogUniform(g, 1, 2000)) : LogUniform(g, 0.5, 2000);
+  return {Text(g, N, s), Text(g, LogUniform(g, 0.5, 200), s), Text(g, LogUniform(g, 0.1, 1000), s)};
+}
+// l near 2r/3 = D/3 mm or near r/10 = D/20 mm, a few units in the last place either way.
+Texts SingleFormulaEdge(Rng& g, const std::string& s) {
+  const double D = Chance(g, 0.3) ? 3.0 * (1 + Below(g, 60)) : LogUniform(g, 0.5, 200);
+  const double l = Nudged(g, D / (Chance(g, 0.5) ? 3 : 20));
+  return {Text(g, LogUniform(g, 1, 2000), s), Text(g, D, s, 17), Text(g, l, s, 17)};
+}
+Texts SingleZerosAndSigns(Rng& g, const std::string& s) {
+  Texts t = SingleRealistic(g, s);
+  for (std::string& text : t) {
+    const int k = Below(g, 4);
+    if (k == 0) text = "0";
+    else if (k == 1) text = "-0";
+    else if (k == 2) text = "-" + text;
+  }
+  return t;
+}
+// 9 r + 10 l = 0 for D = -20 m and l = 9 m (mm): zero or nearly zero divisors.
+Texts SingleZeroDivisor(Rng& g, const std::string& s) {
+  const double m = Chance(g, 0.5) ? 1 + Below(g, 100) : LogUniform(g, 0.01, 100);
+  const double N[] = {0, 1, LogUniform(g, 1, 1000)};
+  return {Text(g, N[Below(g, 3)], s), Text(g, -20 * m, s, 17), Text(g, 9 * m, s, 17)};
+}
+Texts SingleExtremes(Rng& g, const std::string& s) {
+  Texts t = SingleRealistic(g, s);
+  for (std::string& text : t)
+    if (Chance(g, 0.6)) text = Text(g, AnyMagnitude(g), s);
+  return t;
+}
+Texts SingleOdd(Rng& g, const std::string& s) { return WithOddField(g, SingleRealistic(g, s), s); }
+
+// Multi-layer: vvodDbn, VvodL, vvodDr, vvodN (cm).
+Texts MultiRealistic(Rng& g, const std::string& s) {
+  const double N = Chance(g, 0.5) ? std::round(LogUniform(g, 1, 1e4)) : LogUniform(g, 1, 1e4);
+  return {Text(g, LogUniform(g, 0.1, 20), s), Text(g, LogUniform(g, 0.1, 30), s),
+          Text(g, LogUniform(g, 0.01, 10), s), Text(g, N, s)};
+}
+Texts MultiZerosAndSigns(Rng& g, const std::string& s) {
+  Texts t = MultiRealistic(g, s);
+  for (std::string& text : t) {
+    const int k = Below(g, 4);
+    if (k == 0) text = Chance(g, 0.5) ? "0" : "-0";
+    else if (k == 1) text = "-" + text;
+  }
+  return t;
+}
+// 3 Dbn + 13 Dr + 9 l = 0, exactly or nearly.
+Texts MultiZeroDivisor(Rng& g, const std::string& s) {
+  const double N[] = {0, 1, LogUniform(g, 1, 1000)};
+  const std::string n = Text(g, N[Below(g, 3)], s);
+  if (Chance(g, 0.4)) {
+    const double m = Chance(g, 0.5) ? 1 + Below(g, 50) : LogUniform(g, 0.01, 50);
+    return {Text(g, 3 * m, s, 17), Text(g, -m, s, 17), "0", n};
+  }
+  const double Dbn = LogUniform(g, 0.1, 20), Dr = LogUniform(g, 0.01, 10);
+  return {Text(g, Dbn, s, 17), Text(g, Nudged(g, -(3 * Dbn + 13 * Dr) / 9), s, 17),
+          Text(g, Dr, s, 17), n};
+}
+Texts MultiExtremes(Rng& g, const std::string& s) {
+  Texts t = MultiRealistic(g, s);
+  for (std::string& text : t)
+    if (Chance(g, 0.6)) text = Text(g, AnyMagnitude(g), s);
+  return t;
+}
+Texts MultiOdd(Rng& g, const std::string& s) { return WithOddField(g, MultiRealistic(g, s), s); }
+
+// Turns: vvoddbn, vvodl (cm), vvodd (mm), vvodLL (µH). The required inductance is aimed at a
+// count n with plain double arithmetic, so that the walks stay short.
+double AimedInductance(double Dbn, double l, double d, double n) {
+  const double Dr = n / (l / (0.1 * d)) * d * 0.1, r = (Dr + Dbn) / 2;
+  return 0.315 * r * r * n * n / (6 * r + 9 * l + 10 * Dr);
+}
+struct Coil {
+  double Dbn, l, d;
+};
+Coil RealisticCoil(Rng& g) {
+  return {Chance(g, 0.2) ? 0 : LogUniform(g, 0.05, 5), LogUniform(g, 0.3, 10),
+          LogUniform(g, 0.05, 2)};
+}
+double AimedCount(Rng& g) { return LogUniform(g, 0.3, Wide() ? 700 : 25); }
+Texts TurnsTexts(Rng& g, const std::string& s, const Coil& c, double Lreq, int digits = 0) {
+  return {Text(g, c.Dbn, s, digits), Text(g, c.l, s, digits), Text(g, c.d, s, digits),
+          Text(g, Lreq, s, digits)};
+}
+Texts TurnsRealistic(Rng& g, const std::string& s) {
+  const Coil c = RealisticCoil(g);
+  const double Lreq = AimedInductance(c.Dbn, c.l, c.d, AimedCount(g)) * Uniform(g, 0.97, 1.03);
+  return TurnsTexts(g, s, c, Lreq);
+}
+// The inductance of a count lies at the edge of the band of 1 %.
+Texts TurnsBandEdge(Rng& g, const std::string& s) {
+  Coil c = RealisticCoil(g);
+  c.Dbn = std::round(c.Dbn * 100) / 100;
+  c.l = std::round(c.l * 10) / 10;
+  c.d = std::round(c.d * 100) / 100;
+  const double n = std::round(AimedCount(g) * 100) / 100;
+  const double Lreq = AimedInductance(c.Dbn, c.l, c.d, n) / (Chance(g, 0.5) ? 0.99 : 1.01);
+  return {Text(g, c.Dbn, s, 17), Text(g, c.l, s, 17), Text(g, c.d, s, 17),
+          Text(g, Nudged(g, Lreq), s, 17)};
+}
+Texts TurnsZeros(Rng& g, const std::string& s) {
+  Texts t = TurnsRealistic(g, s);
+  for (int k = 1; k < 4; ++k)
+    if (Chance(g, 0.5)) t[k] = Chance(g, 0.5) ? "0" : "-0";
+  return t;
+}
+// A negative requirement, one too small for the first count, or a band between two counts.
+Texts TurnsRefused(Rng& g, const std::string& s) {
+  const Coil c = RealisticCoil(g);
+  const int k = Below(g, 3);
+  const double Lreq = k == 0   ? -LogUniform(g, 1e-3, 1e4)
+                      : k == 1 ? LogUniform(g, 1e-300, 1e-6)
+                               : AimedInductance(c.Dbn, c.l, c.d, LogUniform(g, 0.01, 0.5)) *
+                                     Uniform(g, 0.9, 1.1);
+  return TurnsTexts(g, s, c, Lreq);
+}
+// Dimensions for which the inductance need not grow with the count: the program walks count by
+// count. A negative inner diameter above -3 l, or a negative wire diameter; Dbn = -3 l fails at
+// count 0.
+Texts TurnsNotGrowing(Rng& g, const std::string& s) {
+  Coil c = RealisticCoil(g);
+  const int k = Below(g, 3);
+  if (k == 0) c.Dbn = -Uniform(g, 0.01, 2) * c.l;
+  if (k == 1) c.d = -c.d;
+  if (k == 2) c.Dbn = -3 * (c.l = 1 + Below(g, 10));
+  const double n = LogUniform(g, 2, Wide() ? 200 : 25);
+  return TurnsTexts(g, s, c, AimedInductance(c.Dbn, c.l, std::fabs(c.d), n) * Uniform(g, 0.98, 1.02),
+                    k == 2 ? 17 : 0);
+}
+// Dimensions scaled far from a real coil, or a requirement of any size below the first count's.
+Texts TurnsExtremes(Rng& g, const std::string& s) {
+  Coil c = RealisticCoil(g);
+  c.Dbn *= LogUniform(g, 1e-10, 1e10);
+  c.l *= LogUniform(g, 1e-10, 1e10);
+  c.d *= LogUniform(g, 1e-10, 1e10);
+  const double Lreq = Chance(g, 0.3) ? LogUniform(g, 1e-320, 1e-100)
+                                     : AimedInductance(c.Dbn, c.l, c.d, AimedCount(g)) *
+                                           Uniform(g, 0.97, 1.03);
+  return TurnsTexts(g, s, c, Lreq);
+}
+Texts TurnsOdd(Rng& g, const std::string& s) { return WithOddField(g, TurnsRealistic(g, s), s); }
+
+// Optimal coil: vvodLind (µH), vvodNdb (dB or mm), vvodRn (Ω).
+// Attenuation mode: every allowed attenuation from 0.0001 dB up walks 10^5 steps and more, so
+// the classes that check the arithmetic behind the search use attenuations below -7.24 dB with a
+// negative load (K < 1, (K - 1) Rн > 0), whose walks are short.
+// Levels from -100 dB to -7.3 dB; most of them within 0.0001 dB of a grid point's level, since
+// below -7.24 dB a level drawn at random mostly falls between the points and is refused.
+double ShortWalkLevel(Rng& g) {
+  if (Chance(g, 0.3)) return Uniform(g, -100, -7.3);
+  return 20 * std::log10((1 + Below(g, 43000)) * 1e-5) + Uniform(g, -0.00009, 0.00009);
+}
+Texts AttenuationRealistic(Rng& g, const std::string& s) {
+  return {Text(g, LogUniform(g, 1, 1e5), s), Text(g, Uniform(g, 0.0001, Wide() ? 20 : 3), s),
+          Text(g, LogUniform(g, 0.5, 1000), s)};
+}
+Texts AttenuationLowLevel(Rng& g, const std::string& s) {
+  const double Rn = LogUniform(g, 0.5, 1000);
+  return {Text(g, LogUniform(g, 1, 1e5), s), Text(g, ShortWalkLevel(g), s),
+          Text(g, Chance(g, 0.8) ? -Rn : Rn, s)};
+}
+// K below 1 (from -7.24 dB to 0.0001 dB): the square root of a negative number.
+Texts AttenuationBelowOne(Rng& g, const std::string& s) {
+  return {Text(g, LogUniform(g, 1, 1e5), s), Text(g, Uniform(g, -7.24, 0.0001), s),
+          Text(g, Signed(g, LogUniform(g, 0.5, 1000)), s)};
+}
+Texts AttenuationSpecialLevels(Rng& g, const std::string& s) {
+  const char* levels[] = {"-100", "-20", "-40", "-10", "-100.0001", "-1e300", "0", "0.0001",
+                          "0.00005", "-99.99", "1", "0.5", "-7.24", "-100.00005"};
+  std::string A;
+  for (const char* c = levels[Below(g, sizeof levels / sizeof levels[0])]; *c != '\0'; ++c)
+    A += *c == '.' ? s : std::string(1, *c);
+  return {Text(g, LogUniform(g, 1, 1e5), s), A, Text(g, Signed(g, LogUniform(g, 0.5, 1000)), s)};
+}
+Texts AttenuationZerosAndSigns(Rng& g, const std::string& s) {
+  const double L = LogUniform(g, 1, 1e5), Rn = LogUniform(g, 0.5, 1000);
+  const double Ls[] = {0, -L, L}, Rns[] = {0, -Rn, Rn};
+  const char* levels[] = {"-20", "-40", "-10", "-60"};
+  return {Text(g, Ls[Below(g, 3)], s), levels[Below(g, 4)], Text(g, Rns[Below(g, 3)], s)};
+}
+Texts AttenuationExtremes(Rng& g, const std::string& s) {
+  const double L = Chance(g, 0.8) ? LogUniform(g, 1e-322, 1.7e308) : AnyMagnitude(g);
+  const double Rn = Chance(g, 0.8) ? -LogUniform(g, 1e-322, 1.7e308) : AnyMagnitude(g);
+  return {Text(g, L, s), Text(g, ShortWalkLevel(g), s), Text(g, Rn, s)};
+}
+Texts AttenuationOdd(Rng& g, const std::string& s) {
+  return WithOddField(g, AttenuationLowLevel(g, s), s);
+}
+
+// Wire-diameter mode.
+double WireInductance(Rng& g) { return LogUniform(g, 0.01, Wide() ? 1e8 : 2e4); }
+// The series resistance R = L / (8.66 c²) the mode computes, near enough to aim a load at -R:
+// the fifth-root walk in plain doubles.
+double SeriesResistance(double L, double d) {
+  const double a = d * d * d * d * L;
+  double r = std::sqrt(std::sqrt(std::sqrt(a)));
+  if (std::fabs(a - std::pow(r, 5)) > 0.1) {
+    do r += 0.001;
+    while (std::pow(r, 5) <= a && a - std::pow(r, 5) > 0.1);
+  }
+  const double c = 3.8 * r;
+  return L / (8.66 * c * c);
+}
+Texts WireRealistic(Rng& g, const std::string& s) {
+  return {Text(g, WireInductance(g), s), Text(g, LogUniform(g, 0.02, 3), s),
+          Text(g, LogUniform(g, 0.1, 1e4), s)};
+}
+// A load near -R (the logarithm of a sum near zero) or far above R (of a sum near 1).
+Texts WireLoadEdges(Rng& g, const std::string& s) {
+  const double L = WireInductance(g), d = LogUniform(g, 0.02, 3);
+  const double R = SeriesResistance(L, d);
+  const double Rn = Chance(g, 0.5) ? -R * (1 + Signed(g, LogUniform(g, 1e-17, 1e-10)))
+                                   : R * LogUniform(g, 1e2, 1e17);
+  return {Text(g, L, s, 17), Text(g, d, s, 17), Text(g, Rn, s, 17)};
+}
+Texts WireZerosAndSigns(Rng& g, const std::string& s) {
+  Texts t = WireRealistic(g, s);
+  for (std::string& text : t) {
+    const int k = Below(g, 3);
+    if (k == 0) text = Chance(g, 0.5) ? "0" : "-0";
+    else if (k == 1) text = "-" + text;
+  }
+  return t;
+}
+// Wire diameters so large that d^4 L overflows; tiny inductances with wire diameters of any
+// size that keeps d^4 L below 10^7, so that the first walk stays short; loads of any size.
+Texts WireExtremes(Rng& g, const std::string& s) {
+  const bool overflow = Chance(g, 0.2);
+  const double L = !overflow && Chance(g, 0.4) ? LogUniform(g, 1e-300, 1) : WireInductance(g);
+  const double d = overflow ? LogUniform(g, 1e78, 1e300)
+                            : LogUniform(g, 1e-100, std::pow(1e7 / L, 0.25));
+  return {Text(g, L, s), Text(g, Signed(g, d), s), Text(g, AnyMagnitude(g), s)};
+}
+Texts WireOdd(Rng& g, const std::string& s) { return WithOddField(g, WireRealistic(g, s), s); }
+
+struct Window {
+  const char* name;
+  std::vector<InputClass> classes;
+};
+
+const Window kWindows[] = {
+    {"FormIndOdnosl",
+     {{"realistic", 40, SingleRealistic},
+      {"formula edges", 25, SingleFormulaEdge},
+      {"zeros and signs", 10, SingleZerosAndSigns},
+      {"zero divisor", 5, SingleZeroDivisor},
+      {"extremes", 15, SingleExtremes},
+      {"odd texts", 5, SingleOdd}}},
+    {"FormIndMnogosl",
+     {{"realistic", 45, MultiRealistic},
+      {"zeros and signs", 15, MultiZerosAndSigns},
+      {"zero divisor", 10, MultiZeroDivisor},
+      {"extremes", 25, MultiExtremes},
+      {"odd texts", 5, MultiOdd}}},
+    {"FormVitkmnogosl",
+     {{"realistic", 35, TurnsRealistic},
+      {"band edge", 15, TurnsBandEdge},
+      {"zeros", 8, TurnsZeros},
+      {"refused", 12, TurnsRefused},
+      {"not growing", 10, TurnsNotGrowing},
+      {"extremes", 15, TurnsExtremes},
+      {"odd texts", 5, TurnsOdd}}},
+    {"Formopt",
+     {{"attenuation realistic", 4, AttenuationRealistic},
+      {"attenuation low level", 14, AttenuationLowLevel},
+      {"attenuation below one", 2, AttenuationBelowOne},
+      {"attenuation special levels", 4, AttenuationSpecialLevels},
+      {"attenuation zeros and signs", 5, AttenuationZerosAndSigns},
+      {"attenuation extremes", 14, AttenuationExtremes},
+      {"attenuation odd texts", 3, AttenuationOdd},
+      {"wire realistic", 25, WireRealistic, true},
+      {"wire load edges", 12, WireLoadEdges, true},
+      {"wire zeros and signs", 5, WireZerosAndSigns, true},
+      {"wire extremes", 7, WireExtremes, true},
+      {"wire odd texts", 3, WireOdd, true}}},
+};
+
+const InputClass& PickClass(Rng& g, const std::vector<InputClass>& classes) {
+  int total = 0;
+  for (const InputClass& c : classes) total += c.weight;
+  int k = Below(g, total);
+  for (const InputClass& c : classes)
+    if ((k -= c.weight) < 0) return c;
+  return classes.back();
+}
+
+// Differences between program and model, with the first few shown.
+class Differences {
+ public:
+  explicit Differences(const char* what) : what_(what) {}
+  void check(const std::string& input, const std::string& program, const std::string& model) {
+    ++cases_;
+    if (program == model) return;
+    if (++count_ <= 5)
+      ADD_FAILURE() << input << "\n  program: " << program << "\n  model:   " << model;
+  }
+  ~Differences() {
+    std::printf("%s: %d of %d cases differ\n", what_, count_, cases_);
+    EXPECT_EQ(count_, 0);
+  }
+
+ private:
+  const char* what_;
+  int cases_ = 0, count_ = 0;
+};
+
+class WindowModel : public ::testing::TestWithParam<Window> {};
+
+TEST_P(WindowModel, AgreesOnRandomCases) {
+  const Window& window = GetParam();
+  const Calculator* calculator = FindCalculator(window.name);
+  ASSERT_NE(calculator, nullptr);
+  Rng g(std::hash<std::string>{}(window.name) ^ 0x14);
+  CliRunner program(FormatSettings{U'.'});
+  model::Calculators model;  // both keep their state from one case to the next
+  Differences differences(window.name);
+  for (int k = 0; k < 10000 * Scale(); ++k) {
+    const InputClass& c = PickClass(g, window.classes);
+    const Separator& sep = kSeparators[Below(g, 3)];
+    const Texts texts = c.draw(g, sep.utf8);
+    model::Case mc{window.name, {}, sep.utf8, c.wireMode};
+    std::vector<std::string> items{window.name, std::string("sep=") + sep.utf8};
+    std::string input = std::string(c.name) + ":";
+    for (std::size_t f = 0; f < texts.size(); ++f) {
+      const std::string control = calculator->inputs[f].control;
+      mc.texts.emplace_back(control, texts[f]);
+      items.push_back(control + "=" + EscapeText(texts[f]));
+      input += "\t" + items.back();
+    }
+    if (c.wireMode) items.push_back("CheckBox1=1");
+    std::string expected;
+    try {
+      expected = model.run(mc);
+    } catch (const model::Unmodelled& e) {
+      expected = std::string("(unmodelled: ") + e.what() + ")";
+    }
+    differences.check(input + "\t" + items[1], program.runCase(items), expected);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, WindowModel, ::testing::ValuesIn(kWindows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Number text -----------------------------------------------------------------------------
+
+std::string Digits(Rng& g, int count) {
+  std::string d;
+  const bool leadingZeros = Chance(g, 0.2);
+  for (int k = 0; k < count; ++k) d += static_cast<char>('0' + (leadingZeros && k < count / 2 ? 0 : Below(g, 10)));
+  return d;
+}
+
+int DigitCount(Rng& g) {
+  const int k = Below(g, 1000);
+  if (k < 150) return 0;
+  if (k < 550) return 1 + Below(g, 5);
+  if (k < 900) return 6 + Below(g, 20);
+  if (k < 995) return 26 + Below(g, 40);
+  return 4900 + Below(g, 200);  // about where the accumulator leaves the extended range
+}
+
+// A field text built from the parts of number entry, sometimes with one character out of place.
+std::string NumberText(Rng& g, const std::string& sep, const std::string& other) {
+  std::string t(Chance(g, 0.1) ? 1 + Below(g, 2) : 0, ' ');
+  if (Chance(g, 0.4)) t += Chance(g, 0.75) ? "-" : "+";
+  t += Digits(g, DigitCount(g));
+  if (Chance(g, 0.6)) t += sep + Digits(g, DigitCount(g));
+  if (Chance(g, 0.002)) t += sep + std::string(5100 + Below(g, 100), '0') + "1";
+  if (Chance(g, 0.5)) {
+    t += Chance(g, 0.7) ? "e" : "E";
+    if (Chance(g, 0.5)) t += Chance(g, 0.7) ? "-" : "+";
+    const int k = Below(g, 10);
+    if (k < 2) t += std::to_string(4900 + Below(g, 100));       // the edges of the range
+    else if (k < 3) t += std::string(Below(g, 4), '0') + std::to_string(Below(g, 6000));
+    else if (k < 4) t += std::to_string(Below(g, 100000));     // past the reading bound
+    else t += Digits(g, Below(g, 4));
+  }
+  if (Chance(g, 0.1)) t += std::string(1 + Below(g, 2), ' ');
+  if (Chance(g, 0.1)) {
+    const std::string junk[] = {"\t", "x", sep, other, " ", std::string(1, '\0'), "e", "-", "\\"};
+    t.insert(Below(g, static_cast<int>(t.size()) + 1), junk[Below(g, 9)]);
+  }
+  return t;
+}
+
+TEST(NumberTextModel, EntryAgreesOnRandomTexts) {
+  Rng g(0x14e);
+  CliRunner program(FormatSettings{U'.'});
+  Differences differences("number entry");
+  for (int k = 0; k < 100000 * Scale(); ++k) {
+    const Separator& sep = kSeparators[Below(g, 3)];
+    const std::string text = NumberText(g, sep.utf8, kSeparators[Below(g, 3)].utf8);
+    const std::string items = "number\ttext=" + EscapeText(text) + "\tsep=" + sep.utf8;
+    differences.check(items, program.runCase(SplitItems(items)),
+                      model::NumberLine(text, sep.utf8));
+  }
+}
+
+TEST(NumberTextModel, DisplayAgreesOnRandomBitPatterns) {
+  Rng g(0x14d);
+  Differences differences("number display");
+  for (int k = 0; k < 100000 * Scale(); ++k) {
+    const Separator& sep = kSeparators[Below(g, 3)];
+    const FormatSettings format{sep.code};
+    char input[64];
+    if (k % 2 == 0) {
+      // Doubles: any pattern, subnormals, and 15-digit halfway cases over the range.
+      std::uint64_t bits = g();
+      if (k % 6 == 2) bits &= 0x800FFFFFFFFFFFFFULL;
+      if (k % 6 == 4) {
+        const double halfway = (1e14 + Below(g, 900000000) * 1e6 + Below(g, 1000000) + 0.5) *
+                               std::pow(10.0, Below(g, 600) - 314);
+        std::memcpy(&bits, &halfway, sizeof bits);
+      }
+      double v;
+      std::memcpy(&v, &bits, sizeof v);
+      std::snprintf(input, sizeof input, "double %016llX", static_cast<unsigned long long>(bits));
+      differences.check(input, NumberToText(v, format), model::ShowDoubleBits(bits, sep.utf8));
+    } else {
+      // Extended: every exponent, the integer bit set (or clear for the subnormals).
+      const std::uint16_t signExponent = static_cast<std::uint16_t>(g());
+      std::uint64_t significand = g();
+      if ((signExponent & 0x7FFF) == 0) significand &= ~(1ULL << 63);
+      else significand |= 1ULL << 63;
+      std::snprintf(input, sizeof input, "extended %04X%016llX", signExponent,
+                    static_cast<unsigned long long>(significand));
+      differences.check(input, NumberToText(FromBits({signExponent, significand}), format),
+                        model::ShowExtendedBits(signExponent, significand, sep.utf8));
+    }
+  }
+}
+
+}  // namespace
