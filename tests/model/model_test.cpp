@@ -83,6 +83,52 @@ Texts WithOddField(Rng& g, Texts texts, const std::string& sep) {
 // A value of any magnitude a Number holds, subnormals included, either sign.
 double AnyMagnitude(Rng& g) { return Signed(g, LogUniform(g, 1e-322, 1.7e308)); }
 
+// ---- Aiming at the edges of a rounding or of a search's test ----------------------------------
+//
+// A fault that moves an extended result by a unit or two of its last place changes the digits
+// shown only where the result lies next to the midpoint between two doubles whose texts differ,
+// or where a search's test lies next to its tolerance: about one case in ten thousand. The aimed
+// classes below look for such inputs with long double arithmetic (the x87 format; only the aim
+// depends on it, never the texts expected), so that such faults show in a few hundred cases.
+
+long double UlpOf(long double x) { return std::ldexp(1.0L, std::ilogb(x) - 63); }
+
+std::string Shown15(long double v) {
+  char buffer[48];
+  std::snprintf(buffer, sizeof buffer, "%.14Le", v);
+  return buffer;
+}
+
+// The doubles on either side of x, the nearer one first.
+std::pair<double, double> Around(long double x) {
+  const double near = static_cast<double>(x);
+  return {near, std::nextafter(near, near < x ? HUGE_VAL : -HUGE_VAL)};
+}
+// x lies within two units of its last place of the midpoint between the doubles around it.
+bool NextToMidpoint(long double x) {
+  const auto [near, other] = Around(x);
+  return std::fabs(x - (static_cast<long double>(near) + other) / 2) <= 2 * UlpOf(x);
+}
+// ... and those doubles, as shown(d) presents them, have different 15-digit texts.
+template <class F>
+bool NextToAnEdge(long double x, F shown) {
+  const auto [near, other] = Around(x);
+  return NextToMidpoint(x) && Shown15(shown(near)) != Shown15(shown(other));
+}
+bool NextToAnEdge(long double x) { return NextToAnEdge(x, [](long double v) { return v; }); }
+
+// The first of `tries` doubles from `from` upward that fits; NaN when none does.
+template <class F>
+double FirstFitting(double from, int tries, F fits) {
+  for (double v = from; tries-- > 0; v = std::nextafter(v, HUGE_VAL))
+    if (fits(v)) return v;
+  return std::nan("");
+}
+double Down(double v, int units) {
+  while (units-- > 0) v = std::nextafter(v, -HUGE_VAL);
+  return v;
+}
+
 // ---- Input classes of each window, texts in screen order ---------------------------------------
 
 using Draw = Texts (*)(Rng&, const std::string& sep);
@@ -127,6 +173,28 @@ Texts SingleExtremes(Rng& g, const std::string& s) {
   return t;
 }
 Texts SingleOdd(Rng& g, const std::string& s) { return WithOddField(g, SingleRealistic(g, s), s); }
+// The inductance next to a rounding edge, by either formula.
+Texts SingleRoundingEdge(Rng& g, const std::string& s) {
+  for (;;) {
+    const double D = Chance(g, 0.3) ? LogUniform(g, 1e-6, 1e6) : LogUniform(g, 0.5, 200);
+    const double lmm = D * (Chance(g, 0.5) ? Uniform(g, 0.051, 0.333) : LogUniform(g, 0.334, 1e3));
+    const long double dcm = static_cast<double>(D / 10.0L), l = static_cast<double>(lmm / 10.0L);
+    const long double r = static_cast<double>(dcm / 2), t = 2 * r / 3;
+    long double divisor;
+    if (l > t) divisor = 9 * r + 10 * l;
+    else if (t > l && l > r / 10) divisor = (9 - r / (5 * l)) * r + 10 * l;
+    else continue;
+    const double N = FirstFitting(LogUniform(g, 1, 2000), 40000, [&](double N) {
+      return NextToAnEdge(0.394L * r * r * N * N / divisor);
+    });
+    if (!std::isnan(N)) return {Text(g, N, s, 17), Text(g, D, s, 17), Text(g, lmm, s, 17)};
+  }
+}
+// Diameters for which r = D/20 cm is subnormal, with counts that keep the inductance in range.
+Texts SingleTinyDiameter(Rng& g, const std::string& s) {
+  return {Text(g, LogUniform(g, 1e140, 1e300), s, 17), Text(g, Signed(g, LogUniform(g, 1e-322, 4e-306)), s, 17),
+          Text(g, LogUniform(g, 1e-300, 1e3), s)};
+}
 
 // Multi-layer: vvodDbn, VvodL, vvodDr, vvodN (cm).
 Texts MultiRealistic(Rng& g, const std::string& s) {
@@ -162,6 +230,22 @@ Texts MultiExtremes(Rng& g, const std::string& s) {
   return t;
 }
 Texts MultiOdd(Rng& g, const std::string& s) { return WithOddField(g, MultiRealistic(g, s), s); }
+// The inductance next to a rounding edge; dimensions of one size or far apart.
+Texts MultiRoundingEdge(Rng& g, const std::string& s) {
+  const double spread = Chance(g, 0.3) ? 1e8 : 1;
+  const auto dimension = [&](double lo, double hi) {
+    return LogUniform(g, lo, hi) * LogUniform(g, 1 / spread, spread);
+  };
+  const double Dbn = dimension(0.1, 20), l = dimension(0.1, 30), Dr = dimension(0.01, 10);
+  const long double r = static_cast<double>((static_cast<long double>(Dr) + Dbn) / 2);
+  const long double divisor = 6 * r + 9 * static_cast<long double>(l) + 10 * static_cast<long double>(Dr);
+  for (;;) {
+    const double N = FirstFitting(LogUniform(g, 1, 1e4), 40000, [&](double N) {
+      return NextToAnEdge(0.315L * r * r * N * N / divisor);
+    });
+    if (!std::isnan(N)) return {Text(g, Dbn, s, 17), Text(g, l, s, 17), Text(g, Dr, s, 17), Text(g, N, s, 17)};
+  }
+}
 
 // Turns: vvoddbn, vvodl (cm), vvodd (mm), vvodLL (µH). The required inductance is aimed at a
 // count n with plain double arithmetic, so that the walks stay short.
@@ -186,16 +270,29 @@ Texts TurnsRealistic(Rng& g, const std::string& s) {
   const double Lreq = AimedInductance(c.Dbn, c.l, c.d, AimedCount(g)) * Uniform(g, 0.97, 1.03);
   return TurnsTexts(g, s, c, Lreq);
 }
-// The inductance of a count lies at the edge of the band of 1 %.
+// The inductance of count n as the search forms it.
+long double CountInductance(const Coil& c, double n) {
+  const long double w = static_cast<double>(c.l / (0.1L * c.d));
+  const long double k = static_cast<double>(n / w);
+  const long double Dr = static_cast<double>(k * c.d * 0.1L);
+  const long double r = static_cast<double>((Dr + c.Dbn) / 2);
+  return static_cast<double>(0.315L * r * r * n * n / (6 * r + 9 * static_cast<long double>(c.l) + 10 * Dr));
+}
+// A count whose deviation |Lc - Lreq| equals Lreq/100 rounded to a double: the count lies on the
+// edge of the band of 1 % to the last bit. From 2 turns up, where the step of 0.01 turn cannot
+// step over the band.
 Texts TurnsBandEdge(Rng& g, const std::string& s) {
-  Coil c = RealisticCoil(g);
-  c.Dbn = std::round(c.Dbn * 100) / 100;
-  c.l = std::round(c.l * 10) / 10;
-  c.d = std::round(c.d * 100) / 100;
-  const double n = std::round(AimedCount(g) * 100) / 100;
-  const double Lreq = AimedInductance(c.Dbn, c.l, c.d, n) / (Chance(g, 0.5) ? 0.99 : 1.01);
-  return {Text(g, c.Dbn, s, 17), Text(g, c.l, s, 17), Text(g, c.d, s, 17),
-          Text(g, Nudged(g, Lreq), s, 17)};
+  for (;;) {
+    const Coil c = RealisticCoil(g);
+    double n = 0;
+    for (int k = static_cast<int>(LogUniform(g, 200, Wide() ? 70000 : 2500)); k > 0; --k)
+      n = static_cast<double>(n + 0.01L);
+    const double Lc = static_cast<double>(CountInductance(c, n));
+    const double Lreq = FirstFitting(Down(Lc / 0.99, 64), 128, [&](double Lreq) {
+      return Lreq - Lc == static_cast<double>(Lreq / 100.0L);
+    });
+    if (!std::isnan(Lreq)) return TurnsTexts(g, s, c, Lreq, 17);
+  }
 }
 Texts TurnsZeros(Rng& g, const std::string& s) {
   Texts t = TurnsRealistic(g, s);
@@ -286,19 +383,83 @@ Texts AttenuationOdd(Rng& g, const std::string& s) {
   return WithOddField(g, AttenuationLowLevel(g, s), s);
 }
 
+// The grid of DbToRatio accumulated as the search does, and the level of a point by the
+// program's own logarithm (which the model shares).
+const std::vector<double>& RatioPoints() {
+  static const std::vector<double> points = [] {
+    std::vector<double> x{0};
+    while (x.size() <= 100005) x.push_back(static_cast<double>(x.back() + 0.00001L));
+    return x;
+  }();
+  return points;
+}
+long double LevelOf(double x) { return (20 * log10(Ext(x))).value(); }
+double ShortWalkPoint(Rng& g) { return RatioPoints()[static_cast<std::size_t>(LogUniform(g, 1, 43000))]; }
+
+// A ratio K below 0.43 reached with a level well inside its window, a negative load, and c, N
+// or d next to a rounding edge.
+Texts AttenuationRoundingEdge(Rng& g, const std::string& s) {
+  for (;;) {
+    const double K = ShortWalkPoint(g);
+    const double A = static_cast<double>(LevelOf(K) + 0.000099L);
+    const double Rn = -LogUniform(g, 0.5, 1000);
+    const long double t = static_cast<double>((K - 1.0L) * Rn);
+    const int aim = Below(g, 3);
+    const double L = FirstFitting(LogUniform(g, 1, 1e5), 40000, [&](double L) {
+      const long double c = std::sqrt(L / (8.66L * t));
+      if (aim == 0) return NextToAnEdge(c, [](long double v) { return v / 10; });
+      const long double N = 19.88L * std::sqrt(L / static_cast<long double>(static_cast<double>(c)));
+      if (aim == 1) return NextToAnEdge(N);
+      return NextToAnEdge(0.841L * static_cast<double>(c) / std::sqrt(static_cast<long double>(static_cast<double>(N))));
+    });
+    if (!std::isnan(L)) return {Text(g, L, s, 17), Text(g, A, s, 17), Text(g, Rn, s, 17)};
+  }
+}
+// Levels that put a grid point's offset 20 log10 x - A within two units of its last place of
+// -0.0001 (the search stops there or goes on) or +0.0001 (it stops there or gives up).
+Texts AttenuationWindowEdge(Rng& g, const std::string& s) {
+  for (;;) {
+    const long double level = LevelOf(ShortWalkPoint(g));
+    const long double edge = Chance(g, 0.5) ? 0.0001L : -0.0001L;
+    const double A = FirstFitting(Down(static_cast<double>(level + edge), 8), 16, [&](double A) {
+      return std::fabs(std::fabs(level - A) - 0.0001L) <= 2 * UlpOf(level);
+    });
+    if (!std::isnan(A))
+      return {Text(g, LogUniform(g, 1, 1e5), s), Text(g, A, s, 17), Text(g, -LogUniform(g, 0.5, 1000), s)};
+  }
+}
+// Around 0 dB, where the units of A are finest, levels that put the offset of a point within a
+// unit or two of A of -0.0001.
+Texts AttenuationToleranceEdge(Rng& g, const std::string& s) {
+  const long double level = LevelOf(RatioPoints()[99998 + Below(g, 4)]);
+  double A = static_cast<double>(level + 0.0001L);
+  for (int k = Below(g, 7) - 3; k != 0; k += k > 0 ? -1 : 1) A = std::nextafter(A, k > 0 ? HUGE_VAL : -HUGE_VAL);
+  return {Text(g, LogUniform(g, 1, 1e5), s), Text(g, A, s, 17), Text(g, Signed(g, LogUniform(g, 0.5, 1000)), s)};
+}
+
 // Wire-diameter mode.
 double WireInductance(Rng& g) { return LogUniform(g, 0.01, Wide() ? 1e8 : 2e4); }
-// The series resistance R = L / (8.66 c²) the mode computes, near enough to aim a load at -R:
-// the fifth-root walk in plain doubles.
-double SeriesResistance(double L, double d) {
-  const double a = d * d * d * d * L;
-  double r = std::sqrt(std::sqrt(std::sqrt(a)));
-  if (std::fabs(a - std::pow(r, 5)) > 0.1) {
-    do r += 0.001;
-    while (std::pow(r, 5) <= a && a - std::pow(r, 5) > 0.1);
+// FifthRoot as the walk takes it, and the series resistance R = L / (8.66 c²) the mode forms.
+double EighthRoot(double a) {
+  double r = static_cast<double>(std::sqrt(static_cast<long double>(a)));
+  r = static_cast<double>(std::sqrt(static_cast<long double>(r)));
+  return static_cast<double>(std::sqrt(static_cast<long double>(r)));
+}
+long double FifthPower(double r) { return static_cast<long double>(r) * r * r * r * r; }
+bool FirstTestPasses(double a, double r) { return std::fabs(a - FifthPower(r)) <= 0.1L; }
+double FifthRoot(double a) {
+  for (double r = EighthRoot(a);;) {
+    if (FirstTestPasses(a, r)) return r;
+    r = static_cast<double>(r + 0.001L);
+    if (FifthPower(r) > a) return r;
   }
-  const double c = 3.8 * r;
-  return L / (8.66 * c * c);
+}
+double WireThickness(double L, double d) {
+  return static_cast<double>(3.8L * FifthRoot(static_cast<double>(static_cast<long double>(d) * d * d * d * L)));
+}
+double SeriesResistance(double L, double d) {
+  const long double c = WireThickness(L, d);
+  return static_cast<double>(L / (8.66L * (c * c)));
 }
 Texts WireRealistic(Rng& g, const std::string& s) {
   return {Text(g, WireInductance(g), s), Text(g, LogUniform(g, 0.02, 3), s),
@@ -331,6 +492,93 @@ Texts WireExtremes(Rng& g, const std::string& s) {
   return {Text(g, L, s), Text(g, Signed(g, d), s), Text(g, AnyMagnitude(g), s)};
 }
 Texts WireOdd(Rng& g, const std::string& s) { return WithOddField(g, WireRealistic(g, s), s); }
+long double InsertionLoss(long double R, double Rn) { return 20 * log10(Ext(R / Rn + 1)).value(); }
+// N, Aвн, or R next to a rounding edge (R with a load so much larger that the doubles on either
+// side of it show as different insertion losses).
+Texts WireRoundingEdge(Rng& g, const std::string& s) {
+  for (;;) {
+    const double d = LogUniform(g, 0.05, 2), L0 = LogUniform(g, 0.5, 500);
+    const long double c = WireThickness(L0, d);
+    const auto resistance = [&](double L) { return L / (8.66L * (c * c)); };
+    const int aim = Below(g, 3);
+    double L = L0;
+    if (aim == 0) L = FirstFitting(L0, 40000, [&](double L) { return NextToAnEdge(19.88L * std::sqrt(L / c)); });
+    if (aim == 1) L = FirstFitting(L0, 4000, [&](double L) { return NextToMidpoint(resistance(L)); });
+    if (std::isnan(L) || WireThickness(L, d) != c) continue;
+    const auto [R, otherR] = Around(resistance(L));
+    const double Rn = FirstFitting(R * LogUniform(g, aim == 1 ? 10 : 0.01, aim == 1 ? 1e8 : 100), 40000, [&](double Rn) {
+      if (aim == 1) return Shown15(static_cast<double>(InsertionLoss(R, Rn))) != Shown15(static_cast<double>(InsertionLoss(otherR, Rn)));
+      return aim == 0 || NextToAnEdge(InsertionLoss(R, Rn));
+    });
+    if (!std::isnan(Rn)) return {Text(g, L, s, 17), Text(g, d, s, 17), Text(g, Rn, s, 17)};
+  }
+}
+// Neighbouring doubles below 1 for which the first test of FifthRoot answers differently (s^5 - a
+// crosses 0.1 near a = 0.0460 and a = 0.7006): the walk returns the start for one and a step
+// above it for the other. Bisection finds one such pair; the answer may change several times
+// within a few hundred doubles of it, and one of those pairs is taken at random.
+std::pair<double, double> FirstTestEdge(Rng& g) {
+  const auto passes = [](double a) { return FirstTestPasses(a, EighthRoot(a)); };
+  const bool low = Chance(g, 0.5);
+  double a = low ? 0.03 : 0.6, b = low ? 0.06 : 0.85;
+  const bool aPasses = passes(a);
+  for (double m = a + (b - a) / 2; m != a && m != b; m = a + (b - a) / 2) (passes(m) == aPasses ? a : b) = m;
+  std::vector<double> changes;
+  for (double x = Down(a, 300), k = 0; k < 600; ++k, x = std::nextafter(x, 1.0))
+    if (passes(x) != passes(std::nextafter(x, 1.0))) changes.push_back(x);
+  const double first = changes[Below(g, static_cast<int>(changes.size()))];
+  return {first, std::nextafter(first, 1.0)};
+}
+// FifthRoot's window test |a - r^5| <= 0.1 at its edge. For every count k of steps up to 250,
+// bisection finds the a from 1 to 100 at which the k-th point lies at the tolerance, and the
+// doubles around it are searched; the 32 whose test comes closest to the tolerance, in units of
+// a's last place, are kept.
+const std::vector<double>& WindowTestEdges() {
+  static const std::vector<double> edges = [] {
+    std::vector<std::pair<long double, double>> closest;  // |margin| / unit of a, a
+    for (int k = 1; k <= 250; ++k) {
+      const auto margin = [k](double a) {
+        double r = EighthRoot(a);
+        for (int i = 0; i < k; ++i) r = static_cast<double>(r + 0.001L);
+        return (a - FifthPower(r)) - 0.1L;
+      };
+      double lo = 1, hi = 100;
+      for (double m = lo + (hi - lo) / 2; m != lo && m != hi; m = lo + (hi - lo) / 2) (margin(m) <= 0 ? lo : hi) = m;
+      FirstFitting(Down(lo, 100), 200, [&](double a) {
+        closest.emplace_back(std::fabs(margin(a)) / std::ldexp(1.0L, std::ilogb(a) - 52), a);
+        return false;
+      });
+    }
+    std::sort(closest.begin(), closest.end());
+    std::vector<double> a;
+    for (std::size_t k = 0; k < 32; ++k) a.push_back(closest[k].second);
+    return a;
+  }();
+  return edges;
+}
+Texts WireWindowTestEdge(Rng& g, const std::string& s) {
+  const double a = WindowTestEdges()[Below(g, 32)];
+  return {Text(g, a, s, 17), "1", Text(g, LogUniform(g, 0.1, 1e4), s)};
+}
+Texts WireFirstTestEdge(Rng& g, const std::string& s) {
+  const auto [a, b] = FirstTestEdge(g);
+  return {Text(g, Chance(g, 0.5) ? a : b, s, 17), Text(g, Chance(g, 0.5) ? 1 : LogUniform(g, 0.05, 3), s, 17),
+          Text(g, LogUniform(g, 0.1, 1e4), s)};
+}
+// d^4 L within two units of its last place of the midpoint of such a pair: the product's
+// rounding decides which of the two the first walk takes.
+Texts WireProductEdge(Rng& g, const std::string& s) {
+  const auto [a, b] = FirstTestEdge(g);
+  const long double middle = (static_cast<long double>(a) + b) / 2;
+  for (;;) {
+    const double d = LogUniform(g, 0.5, 2);
+    const long double d4 = static_cast<long double>(d) * d * d * d;
+    const double L = FirstFitting(Down(static_cast<double>(middle / d4), 4), 8, [&](double L) {
+      return std::fabs(d4 * L - middle) <= 2 * UlpOf(middle);
+    });
+    if (!std::isnan(L)) return {Text(g, L, s, 17), Text(g, d, s, 17), Text(g, LogUniform(g, 0.1, 1e4), s)};
+  }
+}
 
 struct Window {
   const char* name;
@@ -339,17 +587,20 @@ struct Window {
 
 const Window kWindows[] = {
     {"FormIndOdnosl",
-     {{"realistic", 40, SingleRealistic},
-      {"formula edges", 25, SingleFormulaEdge},
-      {"zeros and signs", 10, SingleZerosAndSigns},
-      {"zero divisor", 5, SingleZeroDivisor},
-      {"extremes", 15, SingleExtremes},
-      {"odd texts", 5, SingleOdd}}},
+     {{"realistic", 30, SingleRealistic},
+      {"formula edges", 20, SingleFormulaEdge},
+      {"rounding edges", 20, SingleRoundingEdge},
+      {"zeros and signs", 8, SingleZerosAndSigns},
+      {"zero divisor", 4, SingleZeroDivisor},
+      {"extremes", 10, SingleExtremes},
+      {"tiny diameters", 4, SingleTinyDiameter},
+      {"odd texts", 4, SingleOdd}}},
     {"FormIndMnogosl",
-     {{"realistic", 45, MultiRealistic},
-      {"zeros and signs", 15, MultiZerosAndSigns},
+     {{"realistic", 30, MultiRealistic},
+      {"rounding edges", 25, MultiRoundingEdge},
+      {"zeros and signs", 12, MultiZerosAndSigns},
       {"zero divisor", 10, MultiZeroDivisor},
-      {"extremes", 25, MultiExtremes},
+      {"extremes", 18, MultiExtremes},
       {"odd texts", 5, MultiOdd}}},
     {"FormVitkmnogosl",
      {{"realistic", 35, TurnsRealistic},
@@ -361,17 +612,24 @@ const Window kWindows[] = {
       {"odd texts", 5, TurnsOdd}}},
     {"Formopt",
      {{"attenuation realistic", 4, AttenuationRealistic},
-      {"attenuation low level", 14, AttenuationLowLevel},
+      {"attenuation low level", 8, AttenuationLowLevel},
+      {"attenuation rounding edges", 10, AttenuationRoundingEdge},
+      {"attenuation window edges", 6, AttenuationWindowEdge},
+      {"attenuation tolerance edges", 1, AttenuationToleranceEdge},
       {"attenuation below one", 2, AttenuationBelowOne},
-      {"attenuation special levels", 4, AttenuationSpecialLevels},
-      {"attenuation zeros and signs", 5, AttenuationZerosAndSigns},
-      {"attenuation extremes", 14, AttenuationExtremes},
-      {"attenuation odd texts", 3, AttenuationOdd},
-      {"wire realistic", 25, WireRealistic, true},
-      {"wire load edges", 12, WireLoadEdges, true},
-      {"wire zeros and signs", 5, WireZerosAndSigns, true},
-      {"wire extremes", 7, WireExtremes, true},
-      {"wire odd texts", 3, WireOdd, true}}},
+      {"attenuation special levels", 3, AttenuationSpecialLevels},
+      {"attenuation zeros and signs", 4, AttenuationZerosAndSigns},
+      {"attenuation extremes", 8, AttenuationExtremes},
+      {"attenuation odd texts", 2, AttenuationOdd},
+      {"wire realistic", 14, WireRealistic, true},
+      {"wire rounding edges", 12, WireRoundingEdge, true},
+      {"wire first-test edges", 2, WireFirstTestEdge, true},
+      {"wire window-test edges", 2, WireWindowTestEdge, true},
+      {"wire product edges", 4, WireProductEdge, true},
+      {"wire load edges", 6, WireLoadEdges, true},
+      {"wire zeros and signs", 4, WireZerosAndSigns, true},
+      {"wire extremes", 5, WireExtremes, true},
+      {"wire odd texts", 2, WireOdd, true}}},
 };
 
 const InputClass& PickClass(Rng& g, const std::vector<InputClass>& classes) {
