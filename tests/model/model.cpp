@@ -1,11 +1,11 @@
 #include "tests/model/model.h"
 
+#include <mpfr.h>
+
 #include <cstdint>  // before mpfr.h, which then declares its intmax_t functions
 #include <cstdio>
 #include <cstring>
 #include <map>
-
-#include <mpfr.h>
 
 #include "numtext/ext.h"      // only for the x87 logarithm, see Log10 below
 #include "tools/clirunner.h"  // EscapeText: the runner's line format
@@ -48,8 +48,8 @@ struct Num : Float<53> {};
 // An intermediate: 64 bits, extended range. Numbers and integers convert exactly.
 struct Ext : Float<64> {
   Ext() = default;
-  Ext(const Num& n) { mpfr_set(p(), n.p(), MPFR_RNDN); }           // NOLINT
-  Ext(long i) { mpfr_set_si(p(), i, MPFR_RNDN); }                   // NOLINT
+  Ext(const Num& n) { mpfr_set(p(), n.p(), MPFR_RNDN); }  // NOLINT
+  Ext(long i) { mpfr_set_si(p(), i, MPFR_RNDN); }         // NOLINT
 };
 
 // The extended value nearest to a decimal.
@@ -212,7 +212,8 @@ Entry Enter(const std::string& t, const std::string& sep) {
   const auto take = [&](char digit) {  // faults masked: an overflow stays infinite
     int r = mpfr_mul_ui(accumulator.p(), accumulator.p(), 10, MPFR_RNDN);
     mpfr_subnormalize(accumulator.p(), r, MPFR_RNDN);
-    r = mpfr_add_ui(accumulator.p(), accumulator.p(), static_cast<unsigned>(digit - '0'), MPFR_RNDN);
+    r = mpfr_add_ui(accumulator.p(), accumulator.p(), static_cast<unsigned>(digit - '0'),
+                    MPFR_RNDN);
     mpfr_subnormalize(accumulator.p(), r, MPFR_RNDN);
   };
 
@@ -352,9 +353,12 @@ std::string ConvertEvent(const std::string& text) {
 
 std::string FaultEvent(Kind kind) {
   switch (kind) {
-    case Kind::InvalidOp: return "error=EInvalidOp: Invalid floating point operation.";
-    case Kind::ZeroDivide: return "error=EZeroDivide: Floating point division by zero.";
-    case Kind::Overflow: break;
+    case Kind::InvalidOp:
+      return "error=EInvalidOp: Invalid floating point operation.";
+    case Kind::ZeroDivide:
+      return "error=EZeroDivide: Floating point division by zero.";
+    case Kind::Overflow:
+      break;
   }
   return "error=EOverflow: Floating point overflow.";
 }
@@ -406,13 +410,17 @@ class Walks {
       if (mpfr_cmpabs(offset.p(), kLevelTolerance.p()) < 0) return grid.x[k];
       if (mpfr_sgn(offset.p()) > 0) {
         const std::string shownA = Show(A, sep_), level = Show(grid.level[k], sep_);
-        const std::string advice = " Задайте ослабление от " + Show(kLevelTolerance, sep_) +
-                                   " дБ и больше.";
+        const std::string advice =
+            " Задайте ослабление от " + Show(kLevelTolerance, sep_) + " дБ и больше.";
         if (k == 1)
-          throw SearchError{"Ослабление " + shownA + " дБ не достигается: расчёт начинается с "
-                            "уровня " + level + " дБ, а дальше уровень только растёт." + advice};
-        throw SearchError{"Ослабление " + shownA + " дБ не достигается: соседние точки расчёта "
-                          "дают уровни " + Show(grid.level[k - 1], sep_) + " дБ и " + level +
+          throw SearchError{"Ослабление " + shownA +
+                            " дБ не достигается: расчёт начинается с "
+                            "уровня " +
+                            level + " дБ, а дальше уровень только растёт." + advice};
+        throw SearchError{"Ослабление " + shownA +
+                          " дБ не достигается: соседние точки расчёта "
+                          "дают уровни " +
+                          Show(grid.level[k - 1], sep_) + " дБ и " + level +
                           " дБ, оба дальше чем на " + Show(kLevelTolerance, sep_) +
                           " дБ от заданного." + advice};
       }
@@ -486,16 +494,18 @@ void Command::singleLayer() {
   const Ext t = 2 * Ext(r) / 3;
   // The program gives l = 2r/3 with r > 0 to the long coils, and refuses the rest.
   int formula = 0;
-  if (Ext(l) > t || (Ext(l) == t && Ext(r) > 0)) formula = 1;
-  else if (t > l && Ext(l) > Ext(r) / 10) formula = 2;
+  if (Ext(l) > t || (Ext(l) == t && Ext(r) > 0))
+    formula = 1;
+  else if (t > l && Ext(l) > Ext(r) / 10)
+    formula = 2;
   if (formula == 0) {
     clear("Vivodind");
     notice(kTooShort);
     return;
   }
   const Ext numerator = k0394 * r * r * N * N;
-  const Ext divisor = formula == 1 ? 9 * Ext(r) + 10 * Ext(l)
-                                   : (9 - Ext(r) / (5 * Ext(l))) * r + 10 * Ext(l);
+  const Ext divisor =
+      formula == 1 ? 9 * Ext(r) + 10 * Ext(l) : (9 - Ext(r) / (5 * Ext(l))) * r + 10 * Ext(l);
   show("Vivodind", Store(numerator / divisor));
 }
 
@@ -506,8 +516,8 @@ void Command::multiLayer() {
 
 void Command::turns(double& DrState, std::uint64_t maxSteps) {
   const Num Dbn = read("vvoddbn"), l = read("vvodl"), d = read("vvodd"), Lreq = read("vvodLL");
-  const char* zeroNotice = Ext(d) == 0      ? "Диаметр провода не может быть равен нулю !"
-                           : Ext(l) == 0    ? "Длина намотки не может быть равной нулю !"
+  const char* zeroNotice = Ext(d) == 0 ? "Диаметр провода не может быть равен нулю !"
+                           : Ext(l) == 0 ? "Длина намотки не может быть равной нулю !"
                            : Ext(Lreq) == 0 ? "А какую индуктивность посчитать?"
                                             : nullptr;
   if (zeroNotice != nullptr) {
@@ -552,7 +562,8 @@ void Command::turns(double& DrState, std::uint64_t maxSteps) {
   for (std::uint64_t steps = 0; !at.inside; ++steps) {
     if (!grows && steps == kCountByCountBound) {
       return refuse("Подбор числа витков прерван после " + text(Ext(long{kCountByCountBound})) +
-                    " шагов (" + text(at.n) + " витков): индуктивность так и не вошла в пределы "
+                    " шагов (" + text(at.n) +
+                    " витков): индуктивность так и не вошла в пределы "
                     "1 % от требуемой. Проверьте размеры катушки: при отрицательных или ничтожно "
                     "малых размерах подбор может не закончиться.");
     }
@@ -570,10 +581,11 @@ void Command::turns(double& DrState, std::uint64_t maxSteps) {
         return refuse("Требуемая индуктивность слишком мала для этих размеров катушки: уже " +
                       text(at.n) + " витка дают " + text(at.Lc) +
                       " мкГн, больше требуемой более чем на 1 %." + kChangeSizes);
-      return refuse("Ни одно число витков не даёт индуктивность в пределах 1 % от требуемой: "
-                    "при " + text(before.n) + " витка получается " + text(before.Lc) +
-                    " мкГн, а при " + text(at.n) + " витка уже " + text(at.Lc) + " мкГн." +
-                    kChangeSizes);
+      return refuse(
+          "Ни одно число витков не даёт индуктивность в пределах 1 % от требуемой: "
+          "при " +
+          text(before.n) + " витка получается " + text(before.Lc) + " мкГн, а при " + text(at.n) +
+          " витка уже " + text(at.Lc) + " мкГн." + kChangeSizes);
     }
   }
   show("vivodN", at.n);
@@ -622,11 +634,16 @@ std::string Calculators::run(const Case& c) {
   const ExtendedRange range;
   Command command(c, maxSteps);
   try {
-    if (c.window == "FormIndOdnosl") command.singleLayer();
-    else if (c.window == "FormIndMnogosl") command.multiLayer();
-    else if (c.window == "FormVitkmnogosl") command.turns(Dr_, maxSteps);
-    else if (c.window == "Formopt") command.optimal();
-    else throw std::logic_error("no window " + c.window);
+    if (c.window == "FormIndOdnosl")
+      command.singleLayer();
+    else if (c.window == "FormIndMnogosl")
+      command.multiLayer();
+    else if (c.window == "FormVitkmnogosl")
+      command.turns(Dr_, maxSteps);
+    else if (c.window == "Formopt")
+      command.optimal();
+    else
+      throw std::logic_error("no window " + c.window);
   } catch (const ConvertError& e) {
     command.events.push_back(ConvertEvent(e.text));
   } catch (const Fault& f) {
@@ -657,8 +674,10 @@ std::string ShowExtendedBits(std::uint16_t signExponent, std::uint64_t significa
   const int biased = signExponent & 0x7FFF;
   Ext v;
   if (biased == 0x7FFF) {
-    if (significand << 1 == 0) mpfr_set_inf(v.p(), 1);
-    else mpfr_set_nan(v.p());
+    if (significand << 1 == 0)
+      mpfr_set_inf(v.p(), 1);
+    else
+      mpfr_set_nan(v.p());
   } else {
     mpfr_set_uj_2exp(v.p(), significand, (biased == 0 ? 1 : biased) - 16383 - 63, MPFR_RNDN);
   }
@@ -672,8 +691,10 @@ std::string ShowDoubleBits(std::uint64_t bits, const std::string& separator) {
   const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
   Ext v;
   if (biased == 0x7FF) {
-    if (fraction == 0) mpfr_set_inf(v.p(), 1);
-    else mpfr_set_nan(v.p());
+    if (fraction == 0)
+      mpfr_set_inf(v.p(), 1);
+    else
+      mpfr_set_nan(v.p());
   } else {
     const std::uint64_t significand = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
     mpfr_set_uj_2exp(v.p(), significand, (biased == 0 ? 1 : biased) - 1023 - 52, MPFR_RNDN);

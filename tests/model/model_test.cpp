@@ -5,6 +5,8 @@
 // signs, huge and tiny magnitudes, texts that are no number. Walks are kept short enough for the
 // model to take them step by step. COILCALC_MODEL_SCALE=10 (ctest label long) runs ten times as
 // many cases and lets the walks go further.
+#include "tests/model/model.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,7 +18,6 @@
 
 #include "calc/calculators.h"
 #include "numtext/numbertext.h"
-#include "tests/model/model.h"
 #include "tools/clirunner.h"
 
 namespace {
@@ -54,12 +55,16 @@ const Separator kSeparators[] = {{U',', ","}, {U'.', "."}, {U'\u066B', "\u066B"}
 std::string Text(Rng& g, double v, const std::string& sep, int digits = 0) {
   if (digits == 0) digits = Chance(g, 0.3) ? 17 : 1 + Below(g, 17);
   char buffer[64];
-  if (Chance(g, 0.7)) std::snprintf(buffer, sizeof buffer, "%.*g", digits, v);
-  else std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, v);
+  if (Chance(g, 0.7))
+    std::snprintf(buffer, sizeof buffer, "%.*g", digits, v);
+  else
+    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, v);
   std::string text;
   for (const char* c = buffer; *c != '\0'; ++c) {
-    if (*c == '.') text += sep;
-    else text += (*c == 'e' && Chance(g, 0.3)) ? 'E' : *c;
+    if (*c == '.')
+      text += sep;
+    else
+      text += (*c == 'e' && Chance(g, 0.3)) ? 'E' : *c;
   }
   if (Chance(g, 0.05)) text = " " + text + " ";
   return text;
@@ -67,10 +72,11 @@ std::string Text(Rng& g, double v, const std::string& sep, int digits = 0) {
 
 // Texts that are no number, or whose value a Number cannot hold.
 std::string OddText(Rng& g, const std::string& sep) {
-  const std::string texts[] = {"",          " ",      "x",       "1e400",  "-1e400", "1e-400",
-                               "-0",        "1e5000", "1 000",   "--1",    "1e",     sep,
-                               "-" + sep,   sep + sep, "1" + sep + "2" + sep + "3", "12\t",
-                               "1,5.5",     "e5",     "1e4999",  "+",      "0x10"};
+  const std::string texts[] = {"",       " ",     "x",       "1e400",   "-1e400",
+                               "1e-400", "-0",    "1e5000",  "1 000",   "--1",
+                               "1e",     sep,     "-" + sep, sep + sep, "1" + sep + "2" + sep + "3",
+                               "12\t",   "1,5.5", "e5",      "1e4999",  "+",
+                               "0x10"};
   return texts[Below(g, sizeof texts / sizeof texts[0])];
 }
 
@@ -82,6 +88,21 @@ Texts WithOddField(Rng& g, Texts texts, const std::string& sep) {
 
 // A value of any magnitude a Number holds, subnormals included, either sign.
 double AnyMagnitude(Rng& g) { return Signed(g, LogUniform(g, 1e-322, 1.7e308)); }
+
+// Each field zero, negative zero, negated or kept.
+Texts ZerosAndSigns(Rng& g, Texts texts) {
+  for (std::string& text : texts) {
+    const int k = Below(g, 4);
+    text = k == 0 ? "0" : k == 1 ? "-0" : k == 2 ? "-" + text : text;
+  }
+  return texts;
+}
+// Most fields replaced by values of any magnitude.
+Texts Extremes(Rng& g, Texts texts, const std::string& sep) {
+  for (std::string& text : texts)
+    if (Chance(g, 0.6)) text = Text(g, AnyMagnitude(g), sep);
+  return texts;
+}
 
 // ---- Aiming at the edges of a rounding or of a search's test ----------------------------------
 //
@@ -115,7 +136,9 @@ bool NextToAnEdge(long double x, F shown) {
   const auto [near, other] = Around(x);
   return NextToMidpoint(x) && Shown15(shown(near)) != Shown15(shown(other));
 }
-bool NextToAnEdge(long double x) { return NextToAnEdge(x, [](long double v) { return v; }); }
+bool NextToAnEdge(long double x) {
+  return NextToAnEdge(x, [](long double v) { return v; });
+}
 
 // The first of `tries` doubles from `from` upward that fits; NaN when none does.
 template <class F>
@@ -151,14 +174,7 @@ Texts SingleFormulaEdge(Rng& g, const std::string& s) {
   return {Text(g, LogUniform(g, 1, 2000), s), Text(g, D, s, 17), Text(g, l, s, 17)};
 }
 Texts SingleZerosAndSigns(Rng& g, const std::string& s) {
-  Texts t = SingleRealistic(g, s);
-  for (std::string& text : t) {
-    const int k = Below(g, 4);
-    if (k == 0) text = "0";
-    else if (k == 1) text = "-0";
-    else if (k == 2) text = "-" + text;
-  }
-  return t;
+  return ZerosAndSigns(g, SingleRealistic(g, s));
 }
 // 9 r + 10 l = 0 for D = -20 m and l = 9 m (mm): zero or nearly zero divisors.
 Texts SingleZeroDivisor(Rng& g, const std::string& s) {
@@ -166,12 +182,7 @@ Texts SingleZeroDivisor(Rng& g, const std::string& s) {
   const double N[] = {0, 1, LogUniform(g, 1, 1000)};
   return {Text(g, N[Below(g, 3)], s), Text(g, -20 * m, s, 17), Text(g, 9 * m, s, 17)};
 }
-Texts SingleExtremes(Rng& g, const std::string& s) {
-  Texts t = SingleRealistic(g, s);
-  for (std::string& text : t)
-    if (Chance(g, 0.6)) text = Text(g, AnyMagnitude(g), s);
-  return t;
-}
+Texts SingleExtremes(Rng& g, const std::string& s) { return Extremes(g, SingleRealistic(g, s), s); }
 Texts SingleOdd(Rng& g, const std::string& s) { return WithOddField(g, SingleRealistic(g, s), s); }
 // The inductance next to a rounding edge, by either formula.
 Texts SingleRoundingEdge(Rng& g, const std::string& s) {
@@ -181,9 +192,12 @@ Texts SingleRoundingEdge(Rng& g, const std::string& s) {
     const long double dcm = static_cast<double>(D / 10.0L), l = static_cast<double>(lmm / 10.0L);
     const long double r = static_cast<double>(dcm / 2), t = 2 * r / 3;
     long double divisor;
-    if (l > t) divisor = 9 * r + 10 * l;
-    else if (t > l && l > r / 10) divisor = (9 - r / (5 * l)) * r + 10 * l;
-    else continue;
+    if (l > t)
+      divisor = 9 * r + 10 * l;
+    else if (t > l && l > r / 10)
+      divisor = (9 - r / (5 * l)) * r + 10 * l;
+    else
+      continue;
     const double N = FirstFitting(LogUniform(g, 1, 2000), 40000, [&](double N) {
       return NextToAnEdge(0.394L * r * r * N * N / divisor);
     });
@@ -192,7 +206,8 @@ Texts SingleRoundingEdge(Rng& g, const std::string& s) {
 }
 // Diameters for which r = D/20 cm is subnormal, with counts that keep the inductance in range.
 Texts SingleTinyDiameter(Rng& g, const std::string& s) {
-  return {Text(g, LogUniform(g, 1e140, 1e300), s, 17), Text(g, Signed(g, LogUniform(g, 1e-322, 4e-306)), s, 17),
+  return {Text(g, LogUniform(g, 1e140, 1e300), s, 17),
+          Text(g, Signed(g, LogUniform(g, 1e-322, 4e-306)), s, 17),
           Text(g, LogUniform(g, 1e-300, 1e3), s)};
 }
 
@@ -203,13 +218,7 @@ Texts MultiRealistic(Rng& g, const std::string& s) {
           Text(g, LogUniform(g, 0.01, 10), s), Text(g, N, s)};
 }
 Texts MultiZerosAndSigns(Rng& g, const std::string& s) {
-  Texts t = MultiRealistic(g, s);
-  for (std::string& text : t) {
-    const int k = Below(g, 4);
-    if (k == 0) text = Chance(g, 0.5) ? "0" : "-0";
-    else if (k == 1) text = "-" + text;
-  }
-  return t;
+  return ZerosAndSigns(g, MultiRealistic(g, s));
 }
 // 3 Dbn + 13 Dr + 9 l = 0, exactly or nearly.
 Texts MultiZeroDivisor(Rng& g, const std::string& s) {
@@ -223,12 +232,7 @@ Texts MultiZeroDivisor(Rng& g, const std::string& s) {
   return {Text(g, Dbn, s, 17), Text(g, Nudged(g, -(3 * Dbn + 13 * Dr) / 9), s, 17),
           Text(g, Dr, s, 17), n};
 }
-Texts MultiExtremes(Rng& g, const std::string& s) {
-  Texts t = MultiRealistic(g, s);
-  for (std::string& text : t)
-    if (Chance(g, 0.6)) text = Text(g, AnyMagnitude(g), s);
-  return t;
-}
+Texts MultiExtremes(Rng& g, const std::string& s) { return Extremes(g, MultiRealistic(g, s), s); }
 Texts MultiOdd(Rng& g, const std::string& s) { return WithOddField(g, MultiRealistic(g, s), s); }
 // The inductance next to a rounding edge; dimensions of one size or far apart.
 Texts MultiRoundingEdge(Rng& g, const std::string& s) {
@@ -238,12 +242,14 @@ Texts MultiRoundingEdge(Rng& g, const std::string& s) {
   };
   const double Dbn = dimension(0.1, 20), l = dimension(0.1, 30), Dr = dimension(0.01, 10);
   const long double r = static_cast<double>((static_cast<long double>(Dr) + Dbn) / 2);
-  const long double divisor = 6 * r + 9 * static_cast<long double>(l) + 10 * static_cast<long double>(Dr);
+  const long double divisor =
+      6 * r + 9 * static_cast<long double>(l) + 10 * static_cast<long double>(Dr);
   for (;;) {
     const double N = FirstFitting(LogUniform(g, 1, 1e4), 40000, [&](double N) {
       return NextToAnEdge(0.315L * r * r * N * N / divisor);
     });
-    if (!std::isnan(N)) return {Text(g, Dbn, s, 17), Text(g, l, s, 17), Text(g, Dr, s, 17), Text(g, N, s, 17)};
+    if (!std::isnan(N))
+      return {Text(g, Dbn, s, 17), Text(g, l, s, 17), Text(g, Dr, s, 17), Text(g, N, s, 17)};
   }
 }
 
@@ -276,7 +282,8 @@ long double CountInductance(const Coil& c, double n) {
   const long double k = static_cast<double>(n / w);
   const long double Dr = static_cast<double>(k * c.d * 0.1L);
   const long double r = static_cast<double>((Dr + c.Dbn) / 2);
-  return static_cast<double>(0.315L * r * r * n * n / (6 * r + 9 * static_cast<long double>(c.l) + 10 * Dr));
+  return static_cast<double>(0.315L * r * r * n * n /
+                             (6 * r + 9 * static_cast<long double>(c.l) + 10 * Dr));
 }
 // A count whose deviation |Lc - Lreq| equals Lreq/100 rounded to a double: the count lies on the
 // edge of the band of 1 % to the last bit. From 2 turns up, where the step of 0.01 turn cannot
@@ -304,10 +311,10 @@ Texts TurnsZeros(Rng& g, const std::string& s) {
 Texts TurnsRefused(Rng& g, const std::string& s) {
   const Coil c = RealisticCoil(g);
   const int k = Below(g, 3);
-  const double Lreq = k == 0   ? -LogUniform(g, 1e-3, 1e4)
-                      : k == 1 ? LogUniform(g, 1e-300, 1e-6)
-                               : AimedInductance(c.Dbn, c.l, c.d, LogUniform(g, 0.01, 0.5)) *
-                                     Uniform(g, 0.9, 1.1);
+  const double Lreq =
+      k == 0   ? -LogUniform(g, 1e-3, 1e4)
+      : k == 1 ? LogUniform(g, 1e-300, 1e-6)
+               : AimedInductance(c.Dbn, c.l, c.d, LogUniform(g, 0.01, 0.5)) * Uniform(g, 0.9, 1.1);
   return TurnsTexts(g, s, c, Lreq);
 }
 // Dimensions for which the inductance need not grow with the count: the program walks count by
@@ -320,7 +327,8 @@ Texts TurnsNotGrowing(Rng& g, const std::string& s) {
   if (k == 1) c.d = -c.d;
   if (k == 2) c.Dbn = -3 * (c.l = 1 + Below(g, 10));
   const double n = LogUniform(g, 2, Wide() ? 200 : 25);
-  return TurnsTexts(g, s, c, AimedInductance(c.Dbn, c.l, std::fabs(c.d), n) * Uniform(g, 0.98, 1.02),
+  return TurnsTexts(g, s, c,
+                    AimedInductance(c.Dbn, c.l, std::fabs(c.d), n) * Uniform(g, 0.98, 1.02),
                     k == 2 ? 17 : 0);
 }
 // Dimensions scaled far from a real coil, or a requirement of any size below the first count's.
@@ -329,9 +337,9 @@ Texts TurnsExtremes(Rng& g, const std::string& s) {
   c.Dbn *= LogUniform(g, 1e-10, 1e10);
   c.l *= LogUniform(g, 1e-10, 1e10);
   c.d *= LogUniform(g, 1e-10, 1e10);
-  const double Lreq = Chance(g, 0.3) ? LogUniform(g, 1e-320, 1e-100)
-                                     : AimedInductance(c.Dbn, c.l, c.d, AimedCount(g)) *
-                                           Uniform(g, 0.97, 1.03);
+  const double Lreq =
+      Chance(g, 0.3) ? LogUniform(g, 1e-320, 1e-100)
+                     : AimedInductance(c.Dbn, c.l, c.d, AimedCount(g)) * Uniform(g, 0.97, 1.03);
   return TurnsTexts(g, s, c, Lreq);
 }
 Texts TurnsOdd(Rng& g, const std::string& s) { return WithOddField(g, TurnsRealistic(g, s), s); }
@@ -361,8 +369,9 @@ Texts AttenuationBelowOne(Rng& g, const std::string& s) {
           Text(g, Signed(g, LogUniform(g, 0.5, 1000)), s)};
 }
 Texts AttenuationSpecialLevels(Rng& g, const std::string& s) {
-  const char* levels[] = {"-100", "-20", "-40", "-10", "-100.0001", "-1e300", "0", "0.0001",
-                          "0.00005", "-99.99", "1", "0.5", "-7.24", "-100.00005"};
+  const char* levels[] = {"-100",   "-20", "-40",    "-10",       "-100.0001",
+                          "-1e300", "0",   "0.0001", "0.00005",   "-99.99",
+                          "1",      "0.5", "-7.24",  "-100.00005"};
   std::string A;
   for (const char* c = levels[Below(g, sizeof levels / sizeof levels[0])]; *c != '\0'; ++c)
     A += *c == '.' ? s : std::string(1, *c);
@@ -394,7 +403,9 @@ const std::vector<double>& RatioPoints() {
   return points;
 }
 long double LevelOf(double x) { return (20 * log10(Ext(x))).value(); }
-double ShortWalkPoint(Rng& g) { return RatioPoints()[static_cast<std::size_t>(LogUniform(g, 1, 43000))]; }
+double ShortWalkPoint(Rng& g) {
+  return RatioPoints()[static_cast<std::size_t>(LogUniform(g, 1, 43000))];
+}
 
 // A ratio K below 0.43 reached with a level well inside its window, a negative load, and c, N
 // or d next to a rounding edge.
@@ -408,9 +419,11 @@ Texts AttenuationRoundingEdge(Rng& g, const std::string& s) {
     const double L = FirstFitting(LogUniform(g, 1, 1e5), 40000, [&](double L) {
       const long double c = std::sqrt(L / (8.66L * t));
       if (aim == 0) return NextToAnEdge(c, [](long double v) { return v / 10; });
-      const long double N = 19.88L * std::sqrt(L / static_cast<long double>(static_cast<double>(c)));
+      const long double N =
+          19.88L * std::sqrt(L / static_cast<long double>(static_cast<double>(c)));
       if (aim == 1) return NextToAnEdge(N);
-      return NextToAnEdge(0.841L * static_cast<double>(c) / std::sqrt(static_cast<long double>(static_cast<double>(N))));
+      return NextToAnEdge(0.841L * static_cast<double>(c) /
+                          std::sqrt(static_cast<long double>(static_cast<double>(N))));
     });
     if (!std::isnan(L)) return {Text(g, L, s, 17), Text(g, A, s, 17), Text(g, Rn, s, 17)};
   }
@@ -425,7 +438,8 @@ Texts AttenuationWindowEdge(Rng& g, const std::string& s) {
       return std::fabs(std::fabs(level - A) - 0.0001L) <= 2 * UlpOf(level);
     });
     if (!std::isnan(A))
-      return {Text(g, LogUniform(g, 1, 1e5), s), Text(g, A, s, 17), Text(g, -LogUniform(g, 0.5, 1000), s)};
+      return {Text(g, LogUniform(g, 1, 1e5), s), Text(g, A, s, 17),
+              Text(g, -LogUniform(g, 0.5, 1000), s)};
   }
 }
 // Around 0 dB, where the units of A are finest, levels that put the offset of a point within a
@@ -433,8 +447,10 @@ Texts AttenuationWindowEdge(Rng& g, const std::string& s) {
 Texts AttenuationToleranceEdge(Rng& g, const std::string& s) {
   const long double level = LevelOf(RatioPoints()[99998 + Below(g, 4)]);
   double A = static_cast<double>(level + 0.0001L);
-  for (int k = Below(g, 7) - 3; k != 0; k += k > 0 ? -1 : 1) A = std::nextafter(A, k > 0 ? HUGE_VAL : -HUGE_VAL);
-  return {Text(g, LogUniform(g, 1, 1e5), s), Text(g, A, s, 17), Text(g, Signed(g, LogUniform(g, 0.5, 1000)), s)};
+  for (int k = Below(g, 7) - 3; k != 0; k += k > 0 ? -1 : 1)
+    A = std::nextafter(A, k > 0 ? HUGE_VAL : -HUGE_VAL);
+  return {Text(g, LogUniform(g, 1, 1e5), s), Text(g, A, s, 17),
+          Text(g, Signed(g, LogUniform(g, 0.5, 1000)), s)};
 }
 
 // Wire-diameter mode.
@@ -455,7 +471,8 @@ double FifthRoot(double a) {
   }
 }
 double WireThickness(double L, double d) {
-  return static_cast<double>(3.8L * FifthRoot(static_cast<double>(static_cast<long double>(d) * d * d * d * L)));
+  return static_cast<double>(
+      3.8L * FifthRoot(static_cast<double>(static_cast<long double>(d) * d * d * d * L)));
 }
 double SeriesResistance(double L, double d) {
   const long double c = WireThickness(L, d);
@@ -474,21 +491,15 @@ Texts WireLoadEdges(Rng& g, const std::string& s) {
   return {Text(g, L, s, 17), Text(g, d, s, 17), Text(g, Rn, s, 17)};
 }
 Texts WireZerosAndSigns(Rng& g, const std::string& s) {
-  Texts t = WireRealistic(g, s);
-  for (std::string& text : t) {
-    const int k = Below(g, 3);
-    if (k == 0) text = Chance(g, 0.5) ? "0" : "-0";
-    else if (k == 1) text = "-" + text;
-  }
-  return t;
+  return ZerosAndSigns(g, WireRealistic(g, s));
 }
 // Wire diameters so large that d^4 L overflows; tiny inductances with wire diameters of any
 // size that keeps d^4 L below 10^7, so that the first walk stays short; loads of any size.
 Texts WireExtremes(Rng& g, const std::string& s) {
   const bool overflow = Chance(g, 0.2);
   const double L = !overflow && Chance(g, 0.4) ? LogUniform(g, 1e-300, 1) : WireInductance(g);
-  const double d = overflow ? LogUniform(g, 1e78, 1e300)
-                            : LogUniform(g, 1e-100, std::pow(1e7 / L, 0.25));
+  const double d =
+      overflow ? LogUniform(g, 1e78, 1e300) : LogUniform(g, 1e-100, std::pow(1e7 / L, 0.25));
   return {Text(g, L, s), Text(g, Signed(g, d), s), Text(g, AnyMagnitude(g), s)};
 }
 Texts WireOdd(Rng& g, const std::string& s) { return WithOddField(g, WireRealistic(g, s), s); }
@@ -502,14 +513,20 @@ Texts WireRoundingEdge(Rng& g, const std::string& s) {
     const auto resistance = [&](double L) { return L / (8.66L * (c * c)); };
     const int aim = Below(g, 3);
     double L = L0;
-    if (aim == 0) L = FirstFitting(L0, 40000, [&](double L) { return NextToAnEdge(19.88L * std::sqrt(L / c)); });
-    if (aim == 1) L = FirstFitting(L0, 4000, [&](double L) { return NextToMidpoint(resistance(L)); });
+    if (aim == 0)
+      L = FirstFitting(L0, 40000,
+                       [&](double L) { return NextToAnEdge(19.88L * std::sqrt(L / c)); });
+    if (aim == 1)
+      L = FirstFitting(L0, 4000, [&](double L) { return NextToMidpoint(resistance(L)); });
     if (std::isnan(L) || WireThickness(L, d) != c) continue;
     const auto [R, otherR] = Around(resistance(L));
-    const double Rn = FirstFitting(R * LogUniform(g, aim == 1 ? 10 : 0.01, aim == 1 ? 1e8 : 100), 40000, [&](double Rn) {
-      if (aim == 1) return Shown15(static_cast<double>(InsertionLoss(R, Rn))) != Shown15(static_cast<double>(InsertionLoss(otherR, Rn)));
-      return aim == 0 || NextToAnEdge(InsertionLoss(R, Rn));
-    });
+    const double Rn = FirstFitting(
+        R * LogUniform(g, aim == 1 ? 10 : 0.01, aim == 1 ? 1e8 : 100), 40000, [&](double Rn) {
+          if (aim == 1)
+            return Shown15(static_cast<double>(InsertionLoss(R, Rn))) !=
+                   Shown15(static_cast<double>(InsertionLoss(otherR, Rn)));
+          return aim == 0 || NextToAnEdge(InsertionLoss(R, Rn));
+        });
     if (!std::isnan(Rn)) return {Text(g, L, s, 17), Text(g, d, s, 17), Text(g, Rn, s, 17)};
   }
 }
@@ -522,7 +539,8 @@ std::pair<double, double> FirstTestEdge(Rng& g) {
   const bool low = Chance(g, 0.5);
   double a = low ? 0.03 : 0.6, b = low ? 0.06 : 0.85;
   const bool aPasses = passes(a);
-  for (double m = a + (b - a) / 2; m != a && m != b; m = a + (b - a) / 2) (passes(m) == aPasses ? a : b) = m;
+  for (double m = a + (b - a) / 2; m != a && m != b; m = a + (b - a) / 2)
+    (passes(m) == aPasses ? a : b) = m;
   std::vector<double> changes;
   for (double x = Down(a, 300), k = 0; k < 600; ++k, x = std::nextafter(x, 1.0))
     if (passes(x) != passes(std::nextafter(x, 1.0))) changes.push_back(x);
@@ -543,7 +561,8 @@ const std::vector<double>& WindowTestEdges() {
         return (a - FifthPower(r)) - 0.1L;
       };
       double lo = 1, hi = 100;
-      for (double m = lo + (hi - lo) / 2; m != lo && m != hi; m = lo + (hi - lo) / 2) (margin(m) <= 0 ? lo : hi) = m;
+      for (double m = lo + (hi - lo) / 2; m != lo && m != hi; m = lo + (hi - lo) / 2)
+        (margin(m) <= 0 ? lo : hi) = m;
       FirstFitting(Down(lo, 100), 200, [&](double a) {
         closest.emplace_back(std::fabs(margin(a)) / std::ldexp(1.0L, std::ilogb(a) - 52), a);
         return false;
@@ -562,7 +581,8 @@ Texts WireWindowTestEdge(Rng& g, const std::string& s) {
 }
 Texts WireFirstTestEdge(Rng& g, const std::string& s) {
   const auto [a, b] = FirstTestEdge(g);
-  return {Text(g, Chance(g, 0.5) ? a : b, s, 17), Text(g, Chance(g, 0.5) ? 1 : LogUniform(g, 0.05, 3), s, 17),
+  return {Text(g, Chance(g, 0.5) ? a : b, s, 17),
+          Text(g, Chance(g, 0.5) ? 1 : LogUniform(g, 0.05, 3), s, 17),
           Text(g, LogUniform(g, 0.1, 1e4), s)};
 }
 // d^4 L within two units of its last place of the midpoint of such a pair: the product's
@@ -576,7 +596,8 @@ Texts WireProductEdge(Rng& g, const std::string& s) {
     const double L = FirstFitting(Down(static_cast<double>(middle / d4), 4), 8, [&](double L) {
       return std::fabs(d4 * L - middle) <= 2 * UlpOf(middle);
     });
-    if (!std::isnan(L)) return {Text(g, L, s, 17), Text(g, d, s, 17), Text(g, LogUniform(g, 0.1, 1e4), s)};
+    if (!std::isnan(L))
+      return {Text(g, L, s, 17), Text(g, d, s, 17), Text(g, LogUniform(g, 0.1, 1e4), s)};
   }
 }
 
@@ -703,7 +724,8 @@ INSTANTIATE_TEST_SUITE_P(Windows, WindowModel, ::testing::ValuesIn(kWindows),
 std::string Digits(Rng& g, int count) {
   std::string d;
   const bool leadingZeros = Chance(g, 0.2);
-  for (int k = 0; k < count; ++k) d += static_cast<char>('0' + (leadingZeros && k < count / 2 ? 0 : Below(g, 10)));
+  for (int k = 0; k < count; ++k)
+    d += static_cast<char>('0' + (leadingZeros && k < count / 2 ? 0 : Below(g, 10)));
   return d;
 }
 
@@ -727,10 +749,14 @@ std::string NumberText(Rng& g, const std::string& sep, const std::string& other)
     t += Chance(g, 0.7) ? "e" : "E";
     if (Chance(g, 0.5)) t += Chance(g, 0.7) ? "-" : "+";
     const int k = Below(g, 10);
-    if (k < 2) t += std::to_string(4900 + Below(g, 100));       // the edges of the range
-    else if (k < 3) t += std::string(Below(g, 4), '0') + std::to_string(Below(g, 6000));
-    else if (k < 4) t += std::to_string(Below(g, 100000));     // past the reading bound
-    else t += Digits(g, Below(g, 4));
+    if (k < 2)
+      t += std::to_string(4900 + Below(g, 100));  // the edges of the range
+    else if (k < 3)
+      t += std::string(Below(g, 4), '0') + std::to_string(Below(g, 6000));
+    else if (k < 4)
+      t += std::to_string(Below(g, 100000));  // past the reading bound
+    else
+      t += Digits(g, Below(g, 4));
   }
   if (Chance(g, 0.1)) t += std::string(1 + Below(g, 2), ' ');
   if (Chance(g, 0.1)) {
@@ -748,8 +774,7 @@ TEST(NumberTextModel, EntryAgreesOnRandomTexts) {
     const Separator& sep = kSeparators[Below(g, 3)];
     const std::string text = NumberText(g, sep.utf8, kSeparators[Below(g, 3)].utf8);
     const std::string items = "number\ttext=" + EscapeText(text) + "\tsep=" + sep.utf8;
-    differences.check(items, program.runCase(SplitItems(items)),
-                      model::NumberLine(text, sep.utf8));
+    differences.check(items, program.runCase(SplitItems(items)), model::NumberLine(text, sep.utf8));
   }
 }
 
@@ -777,8 +802,10 @@ TEST(NumberTextModel, DisplayAgreesOnRandomBitPatterns) {
       // Extended: every exponent, the integer bit set (or clear for the subnormals).
       const std::uint16_t signExponent = static_cast<std::uint16_t>(g());
       std::uint64_t significand = g();
-      if ((signExponent & 0x7FFF) == 0) significand &= ~(1ULL << 63);
-      else significand |= 1ULL << 63;
+      if ((signExponent & 0x7FFF) == 0)
+        significand &= ~(1ULL << 63);
+      else
+        significand |= 1ULL << 63;
       std::snprintf(input, sizeof input, "extended %04X%016llX", signExponent,
                     static_cast<unsigned long long>(significand));
       differences.check(input, NumberToText(FromBits({signExponent, significand}), format),
