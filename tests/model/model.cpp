@@ -1,8 +1,7 @@
-#include "tests/model/model.h"
+#include "tests/model/model.h"  // includes <cstdint>, which mpfr.h needs for its intmax_t functions
 
 #include <mpfr.h>
 
-#include <cstdint>  // before mpfr.h, which then declares its intmax_t functions
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -260,7 +259,7 @@ std::string Show(const Ext& v, const std::string& sep) {
   const long e = mpfr_get_exp(v.p()) - 1;  // 2^e <= |v| < 2^(e+1)
   if (e < -16382) return "0";              // subnormal in the extended format
 
-  // The 18-digit rendition s with |v| close to 0.s * 10^(E-18+18).
+  // The 18-digit rendition s, |v| being about s * 10^(E - 18).
   long E = FloorDiv(e * 19728, 65536) + 1;
   Ext s = ScaleMasked(Abs(v), 18 - E);
   mpfr_rint(s.p(), s.p(), MPFR_RNDN);
@@ -412,14 +411,11 @@ class Walks {
         const std::string shownA = Show(A, sep_), level = Show(grid.level[k], sep_);
         const std::string advice =
             " Задайте ослабление от " + Show(kLevelTolerance, sep_) + " дБ и больше.";
+        const std::string refused = "Ослабление " + shownA + " дБ не достигается: ";
         if (k == 1)
-          throw SearchError{"Ослабление " + shownA +
-                            " дБ не достигается: расчёт начинается с "
-                            "уровня " +
-                            level + " дБ, а дальше уровень только растёт." + advice};
-        throw SearchError{"Ослабление " + shownA +
-                          " дБ не достигается: соседние точки расчёта "
-                          "дают уровни " +
+          throw SearchError{refused + "расчёт начинается с уровня " + level +
+                            " дБ, а дальше уровень только растёт." + advice};
+        throw SearchError{refused + "соседние точки расчёта дают уровни " +
                           Show(grid.level[k - 1], sep_) + " дБ и " + level +
                           " дБ, оба дальше чем на " + Show(kLevelTolerance, sep_) +
                           " дБ от заданного." + advice};
@@ -531,8 +527,8 @@ void Command::turns(double& DrState, std::uint64_t maxSteps) {
     Num n, k, Dr, Lc;
     bool inside, above;
   };
-  // The turns per layer and the hundredth of the requirement are the same at every count: they
-  // are formed once, w where the first count forms it.
+  // The turns per layer and the hundredth of the requirement are the same at every count, so
+  // they are formed once (w where the first count forms it).
   const Num w = Store(l / (k01 * d));
   const Ext hundredth = Ext(Lreq) / 100, zero = 0;
   const auto test = [&](const Num& n) {
@@ -562,10 +558,9 @@ void Command::turns(double& DrState, std::uint64_t maxSteps) {
   for (std::uint64_t steps = 0; !at.inside; ++steps) {
     if (!grows && steps == kCountByCountBound) {
       return refuse("Подбор числа витков прерван после " + text(Ext(long{kCountByCountBound})) +
-                    " шагов (" + text(at.n) +
-                    " витков): индуктивность так и не вошла в пределы "
-                    "1 % от требуемой. Проверьте размеры катушки: при отрицательных или ничтожно "
-                    "малых размерах подбор может не закончиться.");
+                    " шагов (" + text(at.n) + " витков): индуктивность так и не вошла в " +
+                    "пределы 1 % от требуемой. Проверьте размеры катушки: при отрицательных или " +
+                    "ничтожно малых размерах подбор может не закончиться.");
     }
     if (grows && steps == maxSteps) throw Unmodelled("the turns search walks too far");
     const Tested before = at;
@@ -581,11 +576,10 @@ void Command::turns(double& DrState, std::uint64_t maxSteps) {
         return refuse("Требуемая индуктивность слишком мала для этих размеров катушки: уже " +
                       text(at.n) + " витка дают " + text(at.Lc) +
                       " мкГн, больше требуемой более чем на 1 %." + kChangeSizes);
-      return refuse(
-          "Ни одно число витков не даёт индуктивность в пределах 1 % от требуемой: "
-          "при " +
-          text(before.n) + " витка получается " + text(before.Lc) + " мкГн, а при " + text(at.n) +
-          " витка уже " + text(at.Lc) + " мкГн." + kChangeSizes);
+      return refuse("Ни одно число витков не даёт индуктивность в пределах 1 % от требуемой: при " +
+                    text(before.n) + " витка получается " +
+                    text(before.Lc) + " мкГн, а при " + text(at.n) + " витка уже " +
+                    text(at.Lc) + " мкГн." + kChangeSizes);
     }
   }
   show("vivodN", at.n);
