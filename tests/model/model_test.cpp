@@ -605,6 +605,7 @@ struct Window {
   const char* name;
   std::vector<InputClass> classes;
 };
+void PrintTo(const Window& window, std::ostream* os) { *os << window.name; }
 
 const Window kWindows[] = {
     {"FormIndOdnosl",
