@@ -577,9 +577,8 @@ void Command::turns(double& DrState, std::uint64_t maxSteps) {
                       text(at.n) + " витка дают " + text(at.Lc) +
                       " мкГн, больше требуемой более чем на 1 %." + kChangeSizes);
       return refuse("Ни одно число витков не даёт индуктивность в пределах 1 % от требуемой: при " +
-                    text(before.n) + " витка получается " +
-                    text(before.Lc) + " мкГн, а при " + text(at.n) + " витка уже " +
-                    text(at.Lc) + " мкГн." + kChangeSizes);
+                    text(before.n) + " витка получается " + text(before.Lc) + " мкГн, а при " +
+                    text(at.n) + " витка уже " + text(at.Lc) + " мкГн." + kChangeSizes);
     }
   }
   show("vivodN", at.n);

@@ -266,7 +266,7 @@ Coil RealisticCoil(Rng& g) {
   return {Chance(g, 0.2) ? 0 : LogUniform(g, 0.05, 5), LogUniform(g, 0.3, 10),
           LogUniform(g, 0.05, 2)};
 }
-double AimedCount(Rng& g) { return LogUniform(g, 0.3, Wide() ? 700 : 25); }
+double AimedCount(Rng& g) { return LogUniform(g, 0.3, Wide() ? 700 : 15); }
 Texts TurnsTexts(Rng& g, const std::string& s, const Coil& c, double Lreq, int digits = 0) {
   return {Text(g, c.Dbn, s, digits), Text(g, c.l, s, digits), Text(g, c.d, s, digits),
           Text(g, Lreq, s, digits)};
@@ -285,20 +285,64 @@ long double CountInductance(const Coil& c, double n) {
   return static_cast<double>(0.315L * r * r * n * n /
                              (6 * r + 9 * static_cast<long double>(c.l) + 10 * Dr));
 }
+// The counts 0, 0.01, 0.02, ... accumulated as the search does.
+double CountAfter(int steps) {
+  static const std::vector<double> counts = [] {
+    std::vector<double> n{0};
+    while (n.size() <= 70000) n.push_back(static_cast<double>(n.back() + 0.01L));
+    return n;
+  }();
+  return counts[static_cast<std::size_t>(steps)];
+}
+int CountSteps(Rng& g) { return static_cast<int>(LogUniform(g, 200, Wide() ? 70000 : 1500)); }
+// A requirement that count n is the first to meet: its inductance lies 0.99 % below it.
+double FirstMetAt(const Coil& c, double n) {
+  return static_cast<double>(CountInductance(c, n) / 0.9901L);
+}
+
 // A count whose deviation |Lc - Lreq| equals Lreq/100 rounded to a double: the count lies on the
 // edge of the band of 1 % to the last bit. From 2 turns up, where the step of 0.01 turn cannot
 // step over the band.
 Texts TurnsBandEdge(Rng& g, const std::string& s) {
   for (;;) {
     const Coil c = RealisticCoil(g);
-    double n = 0;
-    for (int k = static_cast<int>(LogUniform(g, 200, Wide() ? 70000 : 2500)); k > 0; --k)
-      n = static_cast<double>(n + 0.01L);
-    const double Lc = static_cast<double>(CountInductance(c, n));
+    const double Lc = static_cast<double>(CountInductance(c, CountAfter(CountSteps(g))));
     const double Lreq = FirstFitting(Down(Lc / 0.99, 64), 128, [&](double Lreq) {
       return Lreq - Lc == static_cast<double>(Lreq / 100.0L);
     });
     if (!std::isnan(Lreq)) return TurnsTexts(g, s, c, Lreq, 17);
+  }
+}
+// The thickness of the count found next to a rounding edge: for a count from 2 turns up, a wire
+// diameter that puts (k d) 0.1 there, and a requirement that this count is the first to meet.
+Texts TurnsThicknessEdge(Rng& g, const std::string& s) {
+  for (;;) {
+    Coil c = RealisticCoil(g);
+    const double n = CountAfter(CountSteps(g));
+    c.d = FirstFitting(c.d, 40000, [&](double d) {
+      const long double k = static_cast<double>(n / (c.l / (0.1L * d)));
+      return NextToAnEdge(k * d * 0.1L);
+    });
+    if (!std::isnan(c.d)) return TurnsTexts(g, s, c, FirstMetAt(c, n), 17);
+  }
+}
+// The turns per layer w next to a rounding edge, and a count whose thickness shows differently
+// with the doubles on either side of w.
+Texts TurnsPerLayerEdge(Rng& g, const std::string& s) {
+  for (;;) {
+    Coil c = RealisticCoil(g);
+    c.d = FirstFitting(c.d, 4000, [&](double d) { return NextToMidpoint(c.l / (0.1L * d)); });
+    if (std::isnan(c.d)) continue;
+    const auto [w, otherW] = Around(c.l / (0.1L * c.d));
+    const auto thickness = [&](double n, double w) {
+      const long double k = static_cast<double>(static_cast<long double>(n) / w);
+      return static_cast<double>(k * c.d * 0.1L);
+    };
+    for (int tries = 0; tries < 200; ++tries) {
+      const double n = CountAfter(CountSteps(g));
+      if (Shown15(thickness(n, w)) != Shown15(thickness(n, otherW)))
+        return TurnsTexts(g, s, c, FirstMetAt(c, n), 17);
+    }
   }
 }
 Texts TurnsZeros(Rng& g, const std::string& s) {
@@ -326,7 +370,7 @@ Texts TurnsNotGrowing(Rng& g, const std::string& s) {
   if (k == 0) c.Dbn = -Uniform(g, 0.01, 2) * c.l;
   if (k == 1) c.d = -c.d;
   if (k == 2) c.Dbn = -3 * (c.l = 1 + Below(g, 10));
-  const double n = LogUniform(g, 2, Wide() ? 200 : 25);
+  const double n = LogUniform(g, 2, Wide() ? 200 : 15);
   return TurnsTexts(g, s, c,
                     AimedInductance(c.Dbn, c.l, std::fabs(c.d), n) * Uniform(g, 0.98, 1.02),
                     k == 2 ? 17 : 0);
@@ -505,20 +549,25 @@ Texts WireExtremes(Rng& g, const std::string& s) {
 Texts WireOdd(Rng& g, const std::string& s) { return WithOddField(g, WireRealistic(g, s), s); }
 long double InsertionLoss(long double R, double Rn) { return 20 * log10(Ext(R / Rn + 1)).value(); }
 // N, Aвн, or R next to a rounding edge (R with a load so much larger that the doubles on either
-// side of it show as different insertion losses).
+// side of it show as different insertion losses). The thickness c follows the last bits of d^4 L
+// through FifthRoot's start, so it is formed again for every L tried; d^4 L stays below 1 to keep
+// that walk at one step at most.
 Texts WireRoundingEdge(Rng& g, const std::string& s) {
   for (;;) {
-    const double d = LogUniform(g, 0.05, 2), L0 = LogUniform(g, 0.5, 500);
-    const long double c = WireThickness(L0, d);
-    const auto resistance = [&](double L) { return L / (8.66L * (c * c)); };
+    const double L0 = LogUniform(g, 0.5, 500), d = LogUniform(g, 0.02, std::pow(0.9 / L0, 0.25));
+    const auto resistance = [&](double L) {
+      const long double c = WireThickness(L, d);
+      return L / (8.66L * (c * c));
+    };
     const int aim = Below(g, 3);
     double L = L0;
     if (aim == 0)
-      L = FirstFitting(L0, 40000,
-                       [&](double L) { return NextToAnEdge(19.88L * std::sqrt(L / c)); });
+      L = FirstFitting(L0, 40000, [&](double L) {
+        return NextToAnEdge(19.88L * std::sqrt(L / static_cast<long double>(WireThickness(L, d))));
+      });
     if (aim == 1)
       L = FirstFitting(L0, 4000, [&](double L) { return NextToMidpoint(resistance(L)); });
-    if (std::isnan(L) || WireThickness(L, d) != c) continue;
+    if (std::isnan(L)) continue;
     const auto [R, otherR] = Around(resistance(L));
     const double Rn = FirstFitting(
         R * LogUniform(g, aim == 1 ? 10 : 0.01, aim == 1 ? 1e8 : 100), 40000, [&](double Rn) {
@@ -625,8 +674,10 @@ const Window kWindows[] = {
       {"extremes", 18, MultiExtremes},
       {"odd texts", 5, MultiOdd}}},
     {"FormVitkmnogosl",
-     {{"realistic", 35, TurnsRealistic},
-      {"band edge", 15, TurnsBandEdge},
+     {{"realistic", 25, TurnsRealistic},
+      {"band edge", 10, TurnsBandEdge},
+      {"thickness rounding edges", 8, TurnsThicknessEdge},
+      {"per-layer rounding edges", 6, TurnsPerLayerEdge},
       {"zeros", 8, TurnsZeros},
       {"refused", 12, TurnsRefused},
       {"not growing", 10, TurnsNotGrowing},
