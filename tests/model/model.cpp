@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #include "tests/model/model.h"  // includes <cstdint>, which mpfr.h needs for its intmax_t functions
 
 #include <mpfr.h>

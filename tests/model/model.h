@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 #pragma once
 // An independent model of the calculators' arithmetic on GNU MPFR, for the property tests that
 // compare it with the program case by case. It is written from the algorithms, not from the

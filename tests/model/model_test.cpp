@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
 // The program against the MPFR model (tests/model/model.h): on seeded random cases of every
 // calculator window, and on random field texts and bit patterns for number entry and display,
 // both must give the same texts, notices and error kinds. The cases of each window are drawn
