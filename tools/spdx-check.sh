@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Every source file names its licence near its top, in its own comment syntax:
+# Every source file names its licence near its top, in its own comment syntax (the AppStream
+# metadata names CC0-1.0 instead):
 #   SPDX-License-Identifier: GPL-3.0-or-later
 #   Copyright (C) 2026 The coilcalc developers
 # Lists the files that lack the first line and fails if there is one; with --add, writes both lines
@@ -11,7 +12,6 @@ cd "$(dirname "$0")/.."
 add=false
 [ "${1:-}" = "--add" ] && add=true
 
-identifier='SPDX-License-Identifier: GPL-3.0-or-later'
 copyright='Copyright (C) 2026 The coilcalc developers'
 
 # The comment syntax of a file: "//", "#", "<!--", ";"; "-" for a file that carries no licence
@@ -25,6 +25,15 @@ syntax() {
     *.ui | *.qrc | *.html | *.xml) echo '<!--' ;;
     *.scd) echo ';' ;;
     *) echo '?' ;;
+  esac
+}
+
+# The licence a file names: the AppStream metadata is CC0-1.0, as AppStream asks of it; everything
+# else is the program's own licence.
+licence() {
+  case "$1" in
+    *.metainfo.xml) echo CC0-1.0 ;;
+    *) echo GPL-3.0-or-later ;;
   esac
 }
 
@@ -45,6 +54,7 @@ while IFS= read -r -d '' file; do
     missing=$((missing + 1))
     continue
   fi
+  identifier="SPDX-License-Identifier: $(licence "$file")"
   head -n 5 "$file" | grep -F "$identifier" >/dev/null && continue
   if ! $add; then
     echo "spdx-check: $file: no '$identifier' in its first lines" >&2
