@@ -4,11 +4,10 @@
 
 #include <boost/math/policies/policy.hpp>
 #include <boost/math/tools/toms748_solve.hpp>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <utility>
 
 #include "physics/inductance.h"
@@ -17,7 +16,7 @@ namespace {
 
 const char kNoReference[] = "Точный расчёт для таких размеров не выполняется";
 
-// A number as printf writes it, without trailing zeros after the point, and with format's
+// A number as std::to_chars writes it, without trailing zeros after the point, and with format's
 // separator for the point.
 std::string Localized(std::string s, const FormatSettings& format) {
   const std::size_t point = s.find('.');
@@ -27,11 +26,18 @@ std::string Localized(std::string s, const FormatSettings& format) {
   return s.replace(point, 1, format.separatorUtf8());
 }
 
-// v rounded by printf to the given digits after the point.
+// A value that is no number, as number display writes it.
+std::string NonFiniteText(double v) { return std::isnan(v) ? "NAN" : v < 0 ? "-INF" : "INF"; }
+
+// v rounded to the given digits after the point. std::to_chars, unlike printf, ignores the C
+// library's locale, which QApplication sets from the environment.
 std::string Fixed(double v, int decimals, const FormatSettings& format) {
-  char buffer[400];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, v);
-  return Localized(buffer, format);
+  if (!std::isfinite(v)) return NonFiniteText(v);
+  char buffer[400];  // any double with up to 80 decimals
+  const std::to_chars_result r =
+      std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, decimals);
+  if (r.ec != std::errc{}) return ApproximateText(v, format);  // not reached: |v| < 1e7 here
+  return Localized(std::string(buffer, r.ptr), format);
 }
 
 // "0,48", "7,8", "123" percent: two decimals below 10, one below 100, none above.
@@ -58,7 +64,8 @@ void SetDeviation(ReferenceEstimate& e, std::optional<double> deviation) {
 
 // "; формула занижает на 0,48 %", from the formula's deviation from the reference.
 std::string FormulaClause(double deviation, const FormatSettings& format) {
-  if (std::fabs(deviation) < kNegligiblePercent) return "; формула точна до 0,01 %";
+  if (std::fabs(deviation) < kNegligiblePercent)
+    return "; формула точна до " + PercentText(0.01, format) + " %";
   return std::string(deviation < 0 ? "; формула занижает на " : "; формула завышает на ") +
          PercentText(std::fabs(deviation), format) + " %";
 }
@@ -168,12 +175,15 @@ std::optional<double> CountForRequirement(const TurnsComputed& c, double n0, dou
 
 std::string ApproximateText(double v, const FormatSettings& format) {
   if (v == 0) return "0";
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.3e", v);  // d.ddde±XX, rounded to four digits
-  const char* e = std::strchr(buffer, 'e');
-  const int exponent = std::atoi(e + 1);
+  if (!std::isfinite(v)) return NonFiniteText(v);
+  char buffer[64];  // d.ddde±XXX, rounded to four digits
+  const std::to_chars_result r =
+      std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific, 3);
+  const std::string text(buffer, r.ptr);
+  const std::size_t e = text.find('e');
+  const int exponent = std::atoi(text.c_str() + e + 1);
   if (exponent >= -5 && exponent < 7) return Fixed(v, exponent < 3 ? 3 - exponent : 0, format);
-  return Localized(std::string(buffer, static_cast<std::size_t>(e - buffer)), format) + "E" + std::to_string(exponent);
+  return Localized(text.substr(0, e), format) + "E" + std::to_string(exponent);
 }
 
 ReferenceEstimate EstimateSingleLayer(const SingleLayerComputed& c, const FormatSettings& format) {

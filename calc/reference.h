@@ -52,5 +52,6 @@ ReferenceEstimate EstimateOptimal(const OptimalComputed& c, const FormatSettings
 ReferenceEstimate Estimate(const Computed& computed, const FormatSettings& format);
 
 // v to about four significant digits, trailing zeros dropped, with the separator of format;
-// exponent form ("1,235E8") outside 1e-5 <= |v| < 1e7. 0.033553 -> "0,03355", 2500 -> "2500".
+// exponent form ("1,235E8") outside 1e-5 <= |v| < 1e7. 0.033553 -> "0,03355", 2500 -> "2500",
+// infinity -> "INF" as in number display. Independent of the C library's locale.
 std::string ApproximateText(double v, const FormatSettings& format);

@@ -5,7 +5,13 @@
 // short number text, and the reference events of the command-line front end.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
 #include <string>
 
 #include "calc/reference.h"
@@ -85,8 +91,49 @@ TEST(Reference, ApproximateText) {
       {1.5, U'.', "1.5"},            {1.5, 0x066B, "1\u066B5"},   {9.99996, U',', "10"},
       {1.23456e8, U',', "1,235E8"},  {1e-7, U',', "1E-7"},        {-0.5, U',', "-0,5"},
       {0, U',', "0"},                {2.5e-5, U',', "0,000025"},  {1e300, U',', "1E300"},
+      {-INFINITY, U',', "-INF"},     {NAN, U',', "NAN"},
   };
   for (const auto& c : cases) EXPECT_EQ(ApproximateText(c.v, FormatSettings{c.separator}), c.text) << c.v;
+}
+
+// The windows run under the C library's locale of the environment (QApplication sets it), which
+// may write "," for the point. A locale that does, built by localedef from a minimal definition
+// (no locale data package needed), must change nothing: the separator is the one handed in.
+TEST(Reference, TextsIgnoreTheCLibraryLocale) {
+  std::string name = (std::filesystem::temp_directory_path() / "coilcalc-locale-XXXXXX").string();
+  ASSERT_NE(mkdtemp(name.data()), nullptr);
+  const std::filesystem::path dir = name;
+  const std::shared_ptr<void> restore(nullptr, [&dir](void*) {
+    std::setlocale(LC_NUMERIC, "C");
+    unsetenv("LOCPATH");
+    std::filesystem::remove_all(dir);
+  });
+  {
+    std::ofstream charmap(dir / "ascii");
+    charmap << "<code_set_name> ASCII-ONLY\n<mb_cur_min> 1\n<mb_cur_max> 1\nCHARMAP\n";
+    char line[32];
+    for (int c = 0; c < 128; ++c) charmap << (std::snprintf(line, sizeof line, "<U%04X> \\x%02x\n", c, c), line);
+    charmap << "END CHARMAP\n";
+    std::ofstream(dir / "comma") << "LC_NUMERIC\ndecimal_point \"<U002C>\"\nthousands_sep \"\"\n"
+                                    "grouping -1\nEND LC_NUMERIC\n";
+  }
+  std::filesystem::create_directory(dir / "out");
+  // Warnings for the categories left out make localedef's status 1; the locale is written.
+  const std::string localedef = "localedef -c -f '" + (dir / "ascii").string() + "' -i '" +
+                                (dir / "comma").string() + "' '" + (dir / "out/comma").string() + "' >/dev/null 2>&1";
+  const int status = std::system(localedef.c_str());
+  setenv("LOCPATH", (dir / "out").c_str(), 1);
+  ASSERT_NE(std::setlocale(LC_NUMERIC, "comma"), nullptr) << localedef << ": " << status;
+  char printed[16];
+  std::snprintf(printed, sizeof printed, "%.1f", 0.5);
+  EXPECT_STREQ(printed, "0,5");  // the locale is in force
+  const SingleLayerComputed exact{10, 10, 0.4, physics::CurrentSheetInductance(10, 0.4, 10)};
+  EXPECT_EQ(ApproximateText(25.7996452, FormatSettings{U'.'}), "25.8");
+  EXPECT_EQ(ApproximateText(1.23456e8, FormatSettings{U'.'}), "1.235E8");
+  EXPECT_EQ(Estimate(MultiLayerComputed{1, 5, 2, 805, 6206.59079391892}, FormatSettings{U'.'}).text,
+            "Точный расчёт (обмотка прямоугольного сечения): 5755 мкГн; формула завышает на 7.84 %");
+  EXPECT_EQ(Estimate(exact, FormatSettings{U'.'}).text,
+            "Точный расчёт (токовый слой): 25.8 мкГн; формула точна до 0.01 %");
 }
 
 // reference=1 appends its events to what the case answers without it, and nothing where there
