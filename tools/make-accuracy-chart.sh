@@ -9,6 +9,9 @@
 # the range of each curve.
 # Usage: tools/make-accuracy-chart.sh [build-dir]
 set -euo pipefail
+# Numbers with "." whatever the user's locale: awk writes the cases (with sep=.) and reads the
+# answers in the C library's numeric format.
+export LC_ALL=C
 cd "$(dirname "$0")/.."
 build=${1:-build}
 cli=$build/tools/coilcalc-cli
