@@ -213,11 +213,15 @@ ReferenceEstimate EstimateTurns(const TurnsComputed& c, const FormatSettings& fo
 
 ReferenceEstimate EstimateOptimal(const OptimalComputed& c, const FormatSettings& format) {
   const double cm = c.c / 10;
-  ReferenceEstimate e =
-      AgainstRequirement(physics::RectangularWindingInductance(2 * cm, cm, cm, c.N), c.Lreq, format);
-  if (e.L && *e.L > 0) {
-    e.N = std::fabs(c.N) * std::sqrt(c.Lreq / *e.L);
-    e.text += "; нужно N = " + ApproximateText(*e.N, format);
+  const std::optional<double> perTurn2 = physics::RectangularWindingPerTurn2(2 * cm, cm, cm);
+  std::optional<double> L;
+  if (perTurn2 && std::isfinite(*perTurn2 * c.N * c.N)) L = *perTurn2 * c.N * c.N;
+  ReferenceEstimate e = AgainstRequirement(L, c.Lreq, format);
+  // The shape is fixed, so L grows as N^2 and the count follows from L/N^2 alone.
+  const double N = e.L && *perTurn2 > 0 ? std::sqrt(c.Lreq / *perTurn2) : NAN;
+  if (std::isfinite(N)) {
+    e.N = N;
+    e.text += "; нужно N = " + ApproximateText(N, format);
   }
   return e;
 }

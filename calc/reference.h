@@ -45,7 +45,7 @@ ReferenceEstimate EstimateMultiLayer(const MultiLayerComputed& c, const FormatSe
 // Boost.Math's TOMS 748 root finder to about nine digits, in at most 31 evaluations of the model).
 ReferenceEstimate EstimateTurns(const TurnsComputed& c, const FormatSettings& format);
 // The coil found (inner diameter 2c, length c, thickness c, N turns) against Lreq, and the count
-// N sqrt(Lreq/L) that gives the reference Lreq with the same c.
+// sqrt(Lreq/(L/N^2)) that gives the reference Lreq with the same c (also for N = 0).
 ReferenceEstimate EstimateOptimal(const OptimalComputed& c, const FormatSettings& format);
 
 // The estimate of whichever calculator filled computed; empty for std::monostate.
