@@ -44,13 +44,16 @@ void PressOnEnter(QWidget& window, QAbstractButton& button) {
   }
 }
 
-ReferenceLine::ReferenceLine(QWidget& window) : QObject(&window), window_(window) {
+ReferenceLine::ReferenceLine(QWidget& window) : QObject(&window) {
   setObjectName(QStringLiteral("ReferenceLine"));
   const Calculator* calculator = FindCalculator(window.objectName().toStdString());
   if (calculator == nullptr) return;
   for (const InputField& input : calculator->inputs) {
     if (auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(input.control)))
       connect(edit, &QLineEdit::textChanged, this, &ReferenceLine::clear);
+  }
+  for (const OutputField& output : calculator->outputs) {
+    if (auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(output.control))) outputs_.push_back(edit);
   }
 }
 
@@ -62,12 +65,7 @@ void ReferenceLine::set(const QString& text, bool warning) {
   if (text == text_ && warning == warning_) return;
   text_ = text;
   warning_ = warning;
-  if (const Calculator* calculator = FindCalculator(window_.objectName().toStdString())) {
-    for (const OutputField& output : calculator->outputs) {
-      if (auto* edit = window_.findChild<QLineEdit*>(QString::fromLatin1(output.control)))
-        edit->setToolTip(text);
-    }
-  }
+  for (QLineEdit* edit : outputs_) edit->setToolTip(text);
   emit changed();
 }
 

@@ -7,6 +7,7 @@
 // reference of the last command. QPushButton's default-button behaviour works only in dialogs,
 // and these windows are plain widgets.
 #include <QAbstractButton>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -14,6 +15,7 @@
 #include "calc/windowservices.h"
 #include "numtext/errorbox.h"
 
+class QLineEdit;
 class QWidget;
 
 // Registers the resource file (compiled into a static library, so nothing else pulls it in) and
@@ -45,7 +47,8 @@ class ReferenceLine : public QObject {
   void changed();
 
  private:
-  QWidget& window_;
+  // The window's output fields, which it owns as it owns this line.
+  QList<QLineEdit*> outputs_;
   QString text_;
   bool warning_ = false;
 };
