@@ -8,7 +8,7 @@ namespace Vitkmnogosl {
 
 std::optional<Number> CalcVitkMnogosl(Number Dbn, Number l, Number d, Number Lreq,
                                       VitkmnogoslState& state, Fields& window,
-                                      const FormatSettings& format) {
+                                      const FormatSettings& format, Computed& computed) {
   if (d == 0) {
     window.showNotice("Диаметр провода не может быть равен нулю !");
     return 0.0;
@@ -26,6 +26,7 @@ std::optional<Number> CalcVitkMnogosl(Number Dbn, Number l, Number d, Number Lre
     window.showNotice(result.notice);
     return std::nullopt;
   }
+  computed = TurnsComputed{Dbn, l, d, Lreq, result.n, state.Dr};
   return result.n;
 }
 
@@ -35,7 +36,7 @@ void startClick(CommandContext& ctx) {
   const Number d = ctx.readNumber("vvodd");
   const Number Lreq = ctx.readNumber("vvodLL");
   const std::optional<Number> n =
-      CalcVitkMnogosl(Dbn, l, d, Lreq, ctx.state.vitkmnogosl, ctx.fields, ctx.format);
+      CalcVitkMnogosl(Dbn, l, d, Lreq, ctx.state.vitkmnogosl, ctx.fields, ctx.format, ctx.computed);
   if (!n) {
     // The search found no count: show none rather than an earlier one.
     ctx.fields.setText("vivodN", "");
@@ -44,8 +45,6 @@ void startClick(CommandContext& ctx) {
   }
   ctx.writeNumber("vivodN", *n);
   ctx.writeNumber("vivodDr", ctx.state.vitkmnogosl.Dr);
-  // The count 0 is what the zero-input notices show, no coil found (no search ends on it).
-  if (*n != 0) ctx.computed = TurnsComputed{Dbn, l, d, Lreq, *n, ctx.state.vitkmnogosl.Dr};
 }
 
 }  // namespace Vitkmnogosl

@@ -12,10 +12,11 @@ namespace Vitkmnogosl {
 
 // The count of turns; 0 after one of the three zero-input notices; nothing when the search
 // cannot end (its notice shown, numbers in it with the separator of format). Leaves the
-// thickness of the last tested count in state.Dr.
+// thickness of the last tested count in state.Dr and, where the search found the count, the coil
+// found in computed.
 std::optional<Number> CalcVitkMnogosl(Number Dbn, Number l, Number d, Number Lreq,
                                       VitkmnogoslState& state, Fields& window,
-                                      const FormatSettings& format);
+                                      const FormatSettings& format, Computed& computed);
 
 // The compute command: vvoddbn, vvodl, vvodd, vvodLL -> vivodN, vivodDr.
 void startClick(CommandContext& ctx);
