@@ -52,13 +52,10 @@ std::string WindowHelp(const Calculator& c) {
   Table table;
   table.row({"input", "control", "quantity", "initial text"});
   for (const InputField& in : c.inputs) {
-    if (in.switched.symbol == nullptr) {
-      table.row({in.quantity.symbol, in.control, Describe(in.quantity), in.initialText});
-    } else {
-      table.row({in.quantity.symbol, in.control, Describe(in.quantity), in.initialText});
+    table.row({in.quantity.symbol, in.control, Describe(in.quantity), in.initialText});
+    if (in.switched.symbol != nullptr)
       table.row({in.switched.symbol, in.control, Describe(in.switched) + " (with " + setting + ")",
                  in.initialText});
-    }
   }
   if (c.modeSwitch)
     table.row({c.modeSwitch->name, c.modeSwitch->control, std::string("1: ") + c.modeSwitch->meaning, "0"});
