@@ -97,13 +97,9 @@ Tmainform::Tmainform(Desktop& desktop, QWidget* parent)
           [this] { ui_->MainMenu->setActiveAction(ui_->Filer->menuAction()); });
 
   // The status bar lies inside the fixed client area: the MDI area gives way to it.
-  ui_->StatusBar->addWidget(ui_->ReferenceIcon);
-  ui_->StatusBar->addWidget(ui_->ReferenceText, 1);
-  const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+  ui_->StatusBar->addWidget(ui_->ReferenceBar, 1);
   ui_->ReferenceIcon->setPixmap(
-      style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(iconSize, iconSize));
-  // As tall with the mark as without it, so that nothing moves when it comes and goes.
-  ui_->ReferenceText->setMinimumHeight(iconSize);
+      style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(ui_->ReferenceIcon->size()));
   connect(ui_->MdiArea, &QMdiArea::subWindowActivated, this, &Tmainform::showReference);
 
   helpViewer_ = new HelpViewer(desktop_, this);

@@ -165,9 +165,16 @@ class MainformTest : public QObject {
       return frame_->form(c)->findChild<QLineEdit*>(QString::fromLatin1(name));
     };
     const auto compute = [this](Calc c) { frame_->form(c)->findChild<QPushButton*>()->click(); };
+    // The text keeps its place whether the mark shows or not.
+    const auto textX = [&] {
+      QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+      return text->mapTo(frame_.get(), QPoint()).x();
+    };
+    const int x = textX();
     const auto expect = [&](const char* line, bool warning, Calc c, const char* output) {
       QCOMPARE(text->text(), QString::fromUtf8(line));
       QCOMPARE(!mark->isHidden(), warning);
+      QCOMPARE(textX(), x);
       QCOMPARE(field(c, output)->toolTip(), QString::fromUtf8(line));
     };
     const char kSingle[] = "Точный расчёт (токовый слой): 0,03355 мкГн; формула занижает на 0,48 %";
