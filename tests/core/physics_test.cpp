@@ -23,8 +23,9 @@ double Nagaoka(double lOverD) { return Sheet(1, lOverD) * lOverD / (kMu0 * kPi /
 
 TEST(PhysicalReference, PublishedValues) {
   // Nagaoka's coefficient (Grover, Inductance Calculations, Table 36; Nagaoka 1909); Brooks's
-  // coil, inner diameter 2c, length c, thickness c: 0.025491 c N^2 µH; the multi-layer window's
-  // defaults.
+  // coil, inner diameter 2c, length c, thickness c: 0.025491 c N^2 µH. (The model's own figure for
+  // the multi-layer window's defaults, 5755.44 µH, is no published value: the reference tests
+  // keep it as a regression value.)
   const struct { const char* what; double computed, published, halfUnit; } rows[] = {
       {"K, l/D = 0.01", Nagaoka(0.01), 0.034960, 5e-7},
       {"K, l/D = 0.1", Nagaoka(0.1), 0.203324, 5e-7},
@@ -34,7 +35,6 @@ TEST(PhysicalReference, PublishedValues) {
       {"K, l/D = 10", Nagaoka(10), 0.9588, 5e-5},
       {"Brooks, c = 1 cm", Winding(2, 1, 1), 0.025491, 5e-7},
       {"Brooks, c = 3 cm, N = 100", Winding(6, 3, 3, 100), 764.73, 0.015},
-      {"Dbn 1, l 5, Dr 2, N 805", Winding(1, 5, 2, 805), 5755.44, 0.005},
   };
   for (const auto& row : rows) EXPECT_NEAR(row.computed, row.published, row.halfUnit) << row.what;
 }
