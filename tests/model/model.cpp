@@ -8,8 +8,7 @@
 #include <cstring>
 #include <map>
 
-#include "numtext/ext.h"      // only for the x87 logarithm, see Log10 below
-#include "tools/clirunner.h"  // EscapeText: the runner's line format
+#include "numtext/ext.h"  // only for the x87 logarithm, see Log10 below
 
 namespace model {
 
@@ -349,7 +348,7 @@ std::string BoxText(std::string message) {
 
 std::string ConvertEvent(const std::string& text) {
   return "error=EConvertError: " +
-         EscapeText(BoxText("'" + text + "' is not a valid floating point value"));
+         Escaped(BoxText("'" + text + "' is not a valid floating point value"));
 }
 
 std::string FaultEvent(Kind kind) {
@@ -472,8 +471,8 @@ class Command {
   }
   void show(const char* control, const Ext& v) { events.push_back(control + ("=" + text(v))); }
   void clear(const char* control) { events.push_back(control + std::string("=")); }
-  void notice(const std::string& message) { events.push_back("notice=" + EscapeText(message)); }
-  std::string text(const Ext& v) const { return EscapeText(Show(v, c_.separator)); }
+  void notice(const std::string& message) { events.push_back("notice=" + Escaped(message)); }
+  std::string text(const Ext& v) const { return Escaped(Show(v, c_.separator)); }
 
   void singleLayer();
   void multiLayer();
@@ -644,9 +643,24 @@ std::string Calculators::run(const Case& c) {
   } catch (const Fault& f) {
     command.events.push_back(FaultEvent(f.kind));
   } catch (const SearchError& e) {
-    command.events.push_back("error=ESearchError: " + EscapeText(BoxText(e.message)));
+    command.events.push_back("error=ESearchError: " + Escaped(BoxText(e.message)));
   }
   return Join(command.events);
+}
+
+std::string Escaped(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\t')
+      out += "\\t";
+    else if (c == '\n')
+      out += "\\n";
+    else if (c == '\\')
+      out += "\\\\";
+    else
+      out += c;
+  }
+  return out;
 }
 
 std::string NumberLine(const std::string& text, const std::string& separator) {
@@ -656,7 +670,7 @@ std::string NumberLine(const std::string& text, const std::string& separator) {
   std::string line = "extended=" + ExtendedHex(e.value);
   try {
     const Num n = Store(e.value);
-    line += "\tnumber=" + NumberHex(n) + "\tshown=" + EscapeText(Show(n, separator));
+    line += "\tnumber=" + NumberHex(n) + "\tshown=" + Escaped(Show(n, separator));
   } catch (const Fault& f) {
     line += "\t" + FaultEvent(f.kind);
   }

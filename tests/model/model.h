@@ -51,6 +51,10 @@ class Calculators {
   double Dr_ = 0;  // the thickness the last turns search left, held as the Number it is
 };
 
+// A text as event lines and case items carry it: a tab, a newline and a backslash written as the
+// two characters \t, \n and \\, every other byte as it is.
+std::string Escaped(const std::string& text);
+
 // The "number" pseudo-window: "extended=HEX\tnumber=HEX\tshown=TEXT", or the error.
 std::string NumberLine(const std::string& text, const std::string& separator);
 

@@ -756,7 +756,7 @@ TEST_P(WindowModel, AgreesOnRandomCases) {
     for (std::size_t f = 0; f < texts.size(); ++f) {
       const std::string control = calculator->inputs[f].control;
       mc.texts.emplace_back(control, texts[f]);
-      items.push_back(control + "=" + EscapeText(texts[f]));
+      items.push_back(control + "=" + model::Escaped(texts[f]));
       input += "\t" + items.back();
     }
     if (c.wireMode) items.push_back("CheckBox1=1");
@@ -814,8 +814,9 @@ std::string NumberText(Rng& g, const std::string& sep, const std::string& other)
   }
   if (Chance(g, 0.1)) t += std::string(1 + Below(g, 2), ' ');
   if (Chance(g, 0.1)) {
-    const std::string junk[] = {"\t", "x", sep, other, " ", std::string(1, '\0'), "e", "-", "\\"};
-    t.insert(Below(g, static_cast<int>(t.size()) + 1), junk[Below(g, 9)]);
+    const std::string junk[] = {"\t", "\n", "x", sep, other, " ", std::string(1, '\0'),
+                                "e", "-", "\\"};
+    t.insert(Below(g, static_cast<int>(t.size()) + 1), junk[Below(g, 10)]);
   }
   return t;
 }
@@ -827,7 +828,7 @@ TEST(NumberTextModel, EntryAgreesOnRandomTexts) {
   for (int k = 0; k < 100000 * Scale(); ++k) {
     const Separator& sep = kSeparators[Below(g, 3)];
     const std::string text = NumberText(g, sep.utf8, kSeparators[Below(g, 3)].utf8);
-    const std::string items = "number\ttext=" + EscapeText(text) + "\tsep=" + sep.utf8;
+    const std::string items = "number\ttext=" + model::Escaped(text) + "\tsep=" + sep.utf8;
     differences.check(items, program.runCase(SplitItems(items)), model::NumberLine(text, sep.utf8));
   }
 }
