@@ -19,6 +19,7 @@
 #include <xcb/xcb.h>
 
 #include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QThread>
 #include <algorithm>
 #include <cstdlib>
@@ -30,6 +31,8 @@
 namespace {
 
 #ifdef COILCALC_ASK_WINDOW_MANAGER
+Q_LOGGING_CATEGORY(placementLog, "coilcalc.placement", QtWarningMsg)
+
 struct FreeReply {
   void operator()(void* reply) const { std::free(reply); }
 };
@@ -55,6 +58,8 @@ std::vector<uint32_t> Property(xcb_connection_t* c, xcb_window_t window, xcb_ato
 // Asks the window manager for the frame it will give the window once mapped
 // (_NET_REQUEST_FRAME_EXTENTS, answered in _NET_FRAME_EXTENTS), in device pixels.
 std::optional<QMargins> RequestFrameExtents(QWidget& window) {
+  static bool unanswered = false;
+  if (unanswered) return std::nullopt;
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   if (x11 == nullptr) return std::nullopt;
   xcb_connection_t* c = x11->connection();
@@ -77,33 +82,43 @@ std::optional<QMargins> RequestFrameExtents(QWidget& window) {
                  XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                  reinterpret_cast<const char*>(&message));
   xcb_flush(c);
-  // The answer comes within milliseconds; a window manager that never answers costs a moment.
+  // The answer comes within a few milliseconds. A window manager that claims the request but
+  // leaves it unanswered costs one short wait, once: it is not asked again.
   const xcb_atom_t extents = Atom(c, "_NET_FRAME_EXTENTS");
   QElapsedTimer waited;
   waited.start();
   do {
     const std::vector<uint32_t> e = Property(c, id, extents, XCB_ATOM_CARDINAL);
-    if (e.size() == 4) return QMargins(e[0], e[2], e[1], e[3]);  // left, right, top, bottom
-    QThread::msleep(2);
-  } while (waited.elapsed() < 500);
+    if (e.size() == 4) {
+      qCDebug(placementLog) << "frame extents answered in" << waited.elapsed() << "ms";
+      return QMargins(e[0], e[2], e[1], e[3]);  // left, right, top, bottom
+    }
+    QThread::msleep(1);
+  } while (waited.elapsed() < 100);
+  qCDebug(placementLog) << "frame extents unanswered; the window manager is not asked again";
+  unanswered = true;
   return std::nullopt;
 }
 #endif
 
 // In Qt's device-independent pixels, which need not be whole where Qt scales the screen.
 QMarginsF ExpectedFrameMargins(QWidget& window) {
-  if (const QWindow* handle = window.windowHandle()) {
-    const QMargins known = handle->frameMargins();
-    if (!known.isNull()) return known;
+  const QWindow* handle = window.windowHandle();
+  if (handle != nullptr && !handle->frameMargins().isNull()) return handle->frameMargins();
+  // A dialog gets the frame of its parent window, which is known without asking.
+  if (const QWidget* parent = window.parentWidget()) {
+    const QWindow* parentHandle = parent->window()->windowHandle();
+    if (parentHandle != nullptr && !parentHandle->frameMargins().isNull()) {
+      return parentHandle->frameMargins();
+    }
+  }
 #ifdef COILCALC_ASK_WINDOW_MANAGER
+  if (handle != nullptr) {
     if (const std::optional<QMargins> device = RequestFrameExtents(window)) {
       return QMarginsF(*device) / handle->devicePixelRatio();
     }
+  }
 #endif
-  }
-  if (const QWidget* parent = window.parentWidget()) {
-    if (const QWindow* handle = parent->window()->windowHandle()) return handle->frameMargins();
-  }
   return {};
 }
 
