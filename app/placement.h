@@ -7,6 +7,7 @@
 class QWidget;
 
 // Moves window, which is about to be shown for the first time (before show(), or from its
-// showEvent()), so that it appears centred on its screen with its frame. Where the frame cannot
-// be known, the frame of the window's parent window is taken, or none.
+// showEvent()), so that it appears centred on its screen with its frame. A window with a parent
+// takes the frame of its parent window; a window without one asks the window manager, or is
+// placed without a frame where none answers.
 void CentreOnScreen(QWidget& window);
