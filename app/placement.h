@@ -7,7 +7,7 @@
 class QWidget;
 
 // Moves window, which is about to be shown for the first time (before show(), or from its
-// showEvent()), so that it appears centred on its screen with its frame. A window with a parent
-// takes the frame of its parent window; a window without one asks the window manager, or is
+// showEvent()), so that it appears centred on its screen with its frame. A window whose parent is
+// shown takes its parent's frame; any other asks the window manager, or is
 // placed without a frame where none answers.
 void CentreOnScreen(QWidget& window);
