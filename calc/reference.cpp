@@ -155,11 +155,10 @@ std::optional<double> CountForRequirement(const TurnsComputed& c, double n0, dou
       double a = std::exp(x0), b = std::exp(x1), fa = f0, fb = f1;
       if (a > b) std::swap(a, b), std::swap(fa, fb);
       std::uintmax_t steps = kSolverSteps;
-      const std::pair<double, double> r = boost::math::tools::toms748_solve(
-          offset, a, b, fa, fb, boost::math::tools::eps_tolerance<double>(kSolverBits), steps,
-          Policy());
-      const bool converged = r.first == r.second ||
-                             boost::math::tools::eps_tolerance<double>(kSolverBits)(r.first, r.second);
+      boost::math::tools::eps_tolerance<double> close(kSolverBits);
+      const std::pair<double, double> r =
+          boost::math::tools::toms748_solve(offset, a, b, fa, fb, close, steps, Policy());
+      const bool converged = r.first == r.second || close(r.first, r.second);
       if (failed || !converged) return std::nullopt;
       return (r.first + r.second) / 2;
     }
@@ -214,9 +213,7 @@ ReferenceEstimate EstimateTurns(const TurnsComputed& c, const FormatSettings& fo
 ReferenceEstimate EstimateOptimal(const OptimalComputed& c, const FormatSettings& format) {
   const double cm = c.c / 10;
   const std::optional<double> perTurn2 = physics::RectangularWindingPerTurn2(2 * cm, cm, cm);
-  std::optional<double> L;
-  if (perTurn2 && std::isfinite(*perTurn2 * c.N * c.N)) L = *perTurn2 * c.N * c.N;
-  ReferenceEstimate e = AgainstRequirement(L, c.Lreq, format);
+  ReferenceEstimate e = AgainstRequirement(physics::WithTurns(perTurn2, c.N), c.Lreq, format);
   // The shape is fixed, so L grows as N^2 and the count follows from L/N^2 alone.
   const double N = e.L && *perTurn2 > 0 ? std::sqrt(c.Lreq / *perTurn2) : NAN;
   if (std::isfinite(N)) {

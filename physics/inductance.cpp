@@ -113,6 +113,11 @@ double WindingPerTurn2(double a0, double l, double Dr) {
 
 }  // namespace
 
+std::optional<double> WithTurns(std::optional<double> perTurn2, double N) {
+  if (!perTurn2 || !std::isfinite(N)) return std::nullopt;
+  return Result(*perTurn2 * N * N);
+}
+
 std::optional<double> CurrentSheetPerTurn2(double D, double l) {
   if (!std::isfinite(D) || !std::isfinite(l) || D <= 0 || l <= 0 || TooFlat(l, D)) {
     return std::nullopt;
@@ -121,9 +126,7 @@ std::optional<double> CurrentSheetPerTurn2(double D, double l) {
 }
 
 std::optional<double> CurrentSheetInductance(double D, double l, double N) {
-  const std::optional<double> perTurn2 = CurrentSheetPerTurn2(D, l);
-  if (!perTurn2 || !std::isfinite(N)) return std::nullopt;
-  return Result(*perTurn2 * N * N);
+  return WithTurns(CurrentSheetPerTurn2(D, l), N);
 }
 
 std::optional<double> RectangularWindingPerTurn2(double Dbn, double l, double Dr) {
@@ -137,9 +140,7 @@ std::optional<double> RectangularWindingPerTurn2(double Dbn, double l, double Dr
 }
 
 std::optional<double> RectangularWindingInductance(double Dbn, double l, double Dr, double N) {
-  const std::optional<double> perTurn2 = RectangularWindingPerTurn2(Dbn, l, Dr);
-  if (!perTurn2 || !std::isfinite(N)) return std::nullopt;
-  return Result(*perTurn2 * N * N);
+  return WithTurns(RectangularWindingPerTurn2(Dbn, l, Dr), N);
 }
 
 }  // namespace physics
