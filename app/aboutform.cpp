@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 #include "app/placement.h"
-#include "calc/calcwindow.h"
+#include "windows/calcwindow.h"
 #include "ui_aboutform.h"
 
 namespace {

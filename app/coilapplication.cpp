@@ -7,10 +7,10 @@
 
 #include "app/coilstyle.h"
 #include "numtext/apptitle.h"
-#include "numtext/errorbox.h"
+#include "windows/errorbox.h"
 #include "numtext/errors.h"
 #include "numtext/fpu.h"
-#include "numtext/qtformat.h"
+#include "qtglue/qtformat.h"
 
 CoilApplication::CoilApplication(int& argc, char** argv) : QApplication(argc, argv) {
   InitFpu();

@@ -17,12 +17,12 @@
 #include "app/desktop.h"
 #include "app/helpviewer.h"
 #include "app/placement.h"
-#include "calc/calcwindow.h"
-#include "calc/formindmnogosl.h"
-#include "calc/formindodnosl.h"
-#include "calc/formopt.h"
-#include "calc/formvitkmnogosl.h"
-#include "numtext/errorbox.h"
+#include "windows/calcwindow.h"
+#include "windows/formindmnogosl.h"
+#include "windows/formindodnosl.h"
+#include "windows/formopt.h"
+#include "windows/formvitkmnogosl.h"
+#include "windows/errorbox.h"
 #include "ui_mainform.h"
 
 namespace {

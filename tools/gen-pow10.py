@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The coilcalc developers
-"""Writes numtext/pow10_table.inc: the x87 extended values nearest to the powers of ten that
+"""Writes core/numtext/pow10_table.inc: the x87 extended values nearest to the powers of ten that
 number entry and display scale by (10^0..10^31, 10^32..10^480 by 32, 10^512..10^4608 by 512),
 as exact hexadecimal long double literals."""
 import sys

@@ -14,7 +14,7 @@ set -euo pipefail
 export LC_ALL=C
 cd "$(dirname "$0")/.."
 build=${1:-build}
-cli=$build/tools/coilcalc-cli
+cli=$build/cli/coilcalc-cli
 out=docs/accuracy.png
 command -v gnuplot >/dev/null || { echo "make-accuracy-chart: needs gnuplot (gnuplot-nox)" >&2; exit 1; }
 [ -x "$cli" ] || { echo "make-accuracy-chart: no $cli; build first" >&2; exit 1; }

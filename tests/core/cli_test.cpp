@@ -10,7 +10,7 @@
 #include <set>
 
 #include "calc/calculators.h"
-#include "tools/clirunner.h"
+#include "cases/clirunner.h"
 
 namespace {
 

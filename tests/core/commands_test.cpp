@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "numtext/numbertext.h"
-#include "tools/clirunner.h"
+#include "cases/clirunner.h"
 
 namespace {
 

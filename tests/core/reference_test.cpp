@@ -16,7 +16,7 @@
 
 #include "calc/reference.h"
 #include "physics/inductance.h"
-#include "tools/clirunner.h"
+#include "cases/clirunner.h"
 
 namespace {
 

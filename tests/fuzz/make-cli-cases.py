@@ -6,7 +6,7 @@ optimal coil in both modes), the number pseudo-window, good and bad texts, fault
 separator changes and resets, in a seeded random mix.
 
     tests/fuzz/make-cli-cases.py 1000000 > cases.txt
-    /usr/bin/time -v build/tools/coilcalc-cli < cases.txt > /dev/null
+    /usr/bin/time -v build/cli/coilcalc-cli < cases.txt > /dev/null
 
 The turns calculator gets no negative or vanishing dimensions: with those its search tests count
 after count up to its bound, seconds per case, which would measure the search, not memory.

@@ -69,7 +69,7 @@ DISPLAY_PATTERNS = [
     extended_bits(0, 0x3FFE, (1 << 64) - 1),         # just below 1
 ]
 
-# Input fields in screen order (calc/calculators.cpp) and worked cases.
+# Input fields in screen order (core/calc/calculators.cpp) and worked cases.
 CALCULATORS = [
     ('FormIndOdnosl', [
         ['5', '4', '10'], ['10', '20', '40'], ['10', '60', '10'], ['10', '100', '6'],

@@ -29,7 +29,7 @@
 #include "numtext/errors.h"
 #include "numtext/fpu.h"
 #include "numtext/numbertext.h"
-#include "tools/clirunner.h"
+#include "cases/clirunner.h"
 
 namespace fuzzprops {
 

@@ -12,7 +12,7 @@
 // double range. The only piece taken from the program is the x87 logarithm (fyl2x is not
 // correctly rounded, so no correctly rounded logarithm can stand in for it).
 //
-// The answers have the form of the command-line runner's event lines (tools/clirunner.h), so that
+// The answers have the form of the command-line runner's event lines (cases/clirunner.h), so that
 // model and program compare as text:
 //   "FIELD=TEXT", "notice=TEXT" and a final "error=KIND: MESSAGE." joined by tabs.
 #include <cstdint>

@@ -20,7 +20,7 @@
 
 #include "calc/calculators.h"
 #include "numtext/numbertext.h"
-#include "tools/clirunner.h"
+#include "cases/clirunner.h"
 
 namespace {
 

@@ -15,10 +15,10 @@
 
 #include "app/coilapplication.h"
 #include "app/coilstyle.h"
-#include "numtext/errorbox.h"
+#include "windows/errorbox.h"
 #include "numtext/errors.h"
 #include "numtext/fpu.h"
-#include "numtext/qtformat.h"
+#include "qtglue/qtformat.h"
 
 namespace {
 

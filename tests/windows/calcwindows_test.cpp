@@ -27,11 +27,11 @@
 
 #include "app/coilstyle.h"
 #include "calc/calculators.h"
-#include "calc/formindmnogosl.h"
-#include "calc/formindodnosl.h"
-#include "calc/formopt.h"
-#include "calc/formvitkmnogosl.h"
-#include "calc/qtfields.h"
+#include "windows/formindmnogosl.h"
+#include "windows/formindodnosl.h"
+#include "windows/formopt.h"
+#include "windows/formvitkmnogosl.h"
+#include "windows/qtfields.h"
 #include "numtext/errors.h"
 
 namespace {

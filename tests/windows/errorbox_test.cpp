@@ -14,7 +14,7 @@
 #include <functional>
 #include <stdexcept>
 
-#include "numtext/errorbox.h"
+#include "windows/errorbox.h"
 #include "numtext/errors.h"
 #include "numtext/fpu.h"
 

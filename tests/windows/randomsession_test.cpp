@@ -53,8 +53,8 @@
 #include "calc/calculators.h"
 #include "numtext/errors.h"
 #include "numtext/numbertext.h"
-#include "numtext/qtformat.h"
-#include "tools/clirunner.h"
+#include "qtglue/qtformat.h"
+#include "cases/clirunner.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kSanitized = true;

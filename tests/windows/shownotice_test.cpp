@@ -14,7 +14,7 @@
 #include <cmath>
 #include <functional>
 
-#include "numtext/shownotice.h"
+#include "windows/shownotice.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The coilcalc developers
-#include "calc/calcwindow.h"
+#include "windows/calcwindow.h"
 
 #include <QAbstractButton>
 #include <QFont>
@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include "calc/calculators.h"
-#include "calc/qtfields.h"
+#include "windows/qtfields.h"
 #include "calc/reference.h"
 
 // Q_INIT_RESOURCE may not be used inside a namespace.

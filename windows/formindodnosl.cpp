@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The coilcalc developers
-#include "calc/formindodnosl.h"
+#include "windows/formindodnosl.h"
 
-#include "calc/calcwindow.h"
+#include "windows/calcwindow.h"
 #include "calc/indodnosl.h"
 #include "ui_formindodnosl.h"
 

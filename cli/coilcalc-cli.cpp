@@ -10,9 +10,9 @@
 #include <string>
 
 #include "numtext/fpu.h"
-#include "numtext/qtformat.h"
-#include "tools/clihelp.h"
-#include "tools/clirunner.h"
+#include "qtglue/qtformat.h"
+#include "cases/clihelp.h"
+#include "cases/clirunner.h"
 
 int main(int argc, char** argv) {
   const std::string first = argc > 1 ? argv[1] : "";

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The coilcalc developers
-#include "calc/formopt.h"
+#include "windows/formopt.h"
 
 #include <QPointer>
 #include <initializer_list>
 #include <vector>
 
-#include "calc/calcwindow.h"
+#include "windows/calcwindow.h"
 #include "calc/optim.h"
 #include "ui_formopt.h"
 

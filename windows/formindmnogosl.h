@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "calc/windowservices.h"
+#include "windows/windowservices.h"
 
 namespace Ui {
 class TFormIndMnogosl;

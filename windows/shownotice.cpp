@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The coilcalc developers
-#include "numtext/shownotice.h"
+#include "windows/shownotice.h"
 
 #include <QApplication>
 #include <QClipboard>

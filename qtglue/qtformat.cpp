@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The coilcalc developers
-#include "numtext/qtformat.h"
+#include "qtglue/qtformat.h"
 
 FormatSettings FormatFromLocale(const QLocale& locale) {
   FormatSettings format;

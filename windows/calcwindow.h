@@ -12,8 +12,8 @@
 #include <QString>
 
 #include "calc/command.h"
-#include "calc/windowservices.h"
-#include "numtext/errorbox.h"
+#include "windows/windowservices.h"
+#include "windows/errorbox.h"
 
 class QLineEdit;
 class QWidget;

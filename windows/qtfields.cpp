@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The coilcalc developers
-#include "calc/qtfields.h"
+#include "windows/qtfields.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -8,8 +8,8 @@
 #include <QWidget>
 #include <stdexcept>
 
-#include "numtext/qtformat.h"
-#include "numtext/shownotice.h"
+#include "qtglue/qtformat.h"
+#include "windows/shownotice.h"
 
 namespace {
 
