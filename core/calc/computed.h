@@ -30,9 +30,12 @@ struct TurnsComputed {
 
 // Optimal coil (thickness = length = c, inner diameter 2c): the required inductance Lreq in µH,
 // c in mm, and the turns N of the coil found (Res4 in the attenuation mode, Res5 with the wire
-// diameter given).
+// diameter given); the wire diameter d in mm (found, or given), the load Rn in Ω and the
+// attenuation A in dB (allowed, or the insertion attenuation Aвн found), and which mode it was.
 struct OptimalComputed {
   Number Lreq, c, N;
+  Number d = 0, Rn = 0, A = 0;
+  bool wireMode = false;
 };
 
 using Computed = std::variant<std::monostate, SingleLayerComputed, MultiLayerComputed,

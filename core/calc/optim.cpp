@@ -54,7 +54,8 @@ void startClick(CommandContext& ctx) {
   ctx.writeNumber("vivodL", Ext(wireMode ? s.lB : s.lA) / 10);
   ctx.writeNumber("VivodN", s.Res4);
   ctx.writeNumber("vivodd", s.Res5);
-  ctx.computed = OptimalComputed{L, c, wireMode ? s.Res5 : s.Res4};
+  ctx.computed = wireMode ? OptimalComputed{L, c, s.Res5, p, Rn, s.Res4, true}
+                          : OptimalComputed{L, c, s.Res4, s.Res5, Rn, p, false};
 }
 
 void CheckBox1Click(CommandContext& ctx) {

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "physics/inductance.h"
+#include "physics/wire.h"
 
 namespace {
 
@@ -57,33 +58,86 @@ std::optional<double> Deviation(double value, double reference) {
   return d;
 }
 
+bool Negligible(double deviation) { return std::fabs(deviation) < kNegligiblePercent; }
+
 void SetDeviation(ReferenceEstimate& e, std::optional<double> deviation) {
   e.deviation = deviation;
   e.warning = deviation && std::fabs(*deviation) > kReferenceWarningPercent;
 }
 
+// ---- the table -------------------------------------------------------------------------------
+
+void AddHeading(ReferenceEstimate& e, std::string text) {
+  e.table.push_back({std::move(text), "", "", ReferenceRow::Kind::Heading});
+}
+void AddNote(ReferenceEstimate& e, std::string text) {
+  e.table.push_back({std::move(text), "", "", ReferenceRow::Kind::Note});
+}
+
+// A figure's row, where there is a figure.
+void AddFigure(ReferenceEstimate& e, const std::string& quantity, std::optional<double> value,
+               const char* unit, const FormatSettings& format) {
+  if (value) e.table.push_back({quantity, ApproximateText(*value, format), unit});
+}
+
+// How a deviation reads below zero, above it, and where it is too small to state.
+struct DeviationWords {
+  const char* below;
+  const char* above;
+  const char* negligible;
+};
+constexpr DeviationWords kFormulaWords{"Формула занижает на", "Формула завышает на", "Формула точна до"};
+constexpr DeviationWords kRequirementWords{"Меньше требуемой на", "Больше требуемой на",
+                                           "Равна требуемой с точностью до"};
+
+// "Формула занижает на" | "0,48" | "%".
+void AddDeviation(ReferenceEstimate& e, std::optional<double> deviation, const DeviationWords& words,
+                  const FormatSettings& format) {
+  if (!deviation) return;
+  if (Negligible(*deviation)) {
+    e.table.push_back({words.negligible, PercentText(0.01, format), "%"});
+  } else {
+    e.table.push_back({*deviation < 0 ? words.below : words.above,
+                       PercentText(std::fabs(*deviation), format), "%"});
+  }
+}
+
+// The heading and the inductance row of the model named.
+void AddInductance(ReferenceEstimate& e, const char* model, const FormatSettings& format) {
+  AddHeading(e, std::string("Точный расчёт (") + model + ")");
+  AddFigure(e, "Индуктивность", e.L, "мкГн", format);
+}
+
+// No figure: the text says so, and is the table's one row.
+ReferenceEstimate NoReference() {
+  ReferenceEstimate e;
+  e.text = kNoReference;
+  AddNote(e, e.text);
+  return e;
+}
+
 // "; формула занижает на 0,48 %", from the formula's deviation from the reference.
 std::string FormulaClause(double deviation, const FormatSettings& format) {
-  if (std::fabs(deviation) < kNegligiblePercent)
-    return "; формула точна до " + PercentText(0.01, format) + " %";
+  if (Negligible(deviation)) return "; формула точна до " + PercentText(0.01, format) + " %";
   return std::string(deviation < 0 ? "; формула занижает на " : "; формула завышает на ") +
          PercentText(std::fabs(deviation), format) + " %";
 }
+
+constexpr char kWinding[] = "обмотка прямоугольного сечения";
 
 // The reference L of a coil by the model named, against the formula's result (nothing where no
 // formula applies): "Точный расчёт (токовый слой): 0,03355 мкГн; формула занижает на 0,48 %".
 ReferenceEstimate AgainstFormula(const char* model, std::optional<double> L,
                                  std::optional<double> formula, const FormatSettings& format) {
+  if (!L) return NoReference();
   ReferenceEstimate e;
-  if (!L) {
-    e.text = kNoReference;
-    return e;
-  }
   e.L = L;
   e.text = std::string("Точный расчёт (") + model + "): " + ApproximateText(*L, format) + " мкГн";
+  AddInductance(e, model, format);
   if (!formula) return e;
   SetDeviation(e, Deviation(*formula, *L));
   if (e.deviation) e.text += FormulaClause(*e.deviation, format);
+  AddDeviation(e, e.deviation, kFormulaWords, format);
   return e;
 }
 
@@ -91,22 +145,76 @@ ReferenceEstimate AgainstFormula(const char* model, std::optional<double> L,
 // "Точный расчёт: 2279 мкГн, на 8,86 % меньше требуемой".
 ReferenceEstimate AgainstRequirement(std::optional<double> L, double Lreq,
                                      const FormatSettings& format) {
+  if (!L || !(Lreq > 0)) return NoReference();
   ReferenceEstimate e;
-  if (!L || !(Lreq > 0)) {
-    e.text = kNoReference;
-    return e;
-  }
   e.L = L;
   SetDeviation(e, Deviation(*L, Lreq));
   e.text = "Точный расчёт: " + ApproximateText(*L, format) + " мкГн";
+  AddInductance(e, kWinding, format);
+  AddDeviation(e, e.deviation, kRequirementWords, format);
   if (!e.deviation) return e;
-  if (std::fabs(*e.deviation) < kNegligiblePercent) {
+  if (Negligible(*e.deviation)) {
     e.text += ", как требуется";
   } else {
     e.text += ", на " + PercentText(std::fabs(*e.deviation), format) + " % " +
               (*e.deviation < 0 ? "меньше" : "больше") + " требуемой";
   }
   return e;
+}
+
+// ---- the wire ----------------------------------------------------------------------------------
+
+std::optional<double> Times(std::optional<double> v, double factor) {
+  if (!v) return std::nullopt;
+  return *v * factor;
+}
+
+// The copper of a wire of the given length and diameter (cm): its length in m, DC resistance and
+// mass, into e and its table.
+void AddCopper(ReferenceEstimate& e, std::optional<double> length, std::optional<double> d,
+               const FormatSettings& format) {
+  e.wire = Times(length, 0.01);
+  if (length && d) {
+    e.R = physics::CopperResistance(*length, *d);
+    e.mass = physics::CopperMass(*length, *d);
+  }
+  AddFigure(e, "Длина провода", e.wire, "м", format);
+  AddFigure(e, "Сопротивление постоянному току", e.R, "Ом", format);
+  AddFigure(e, "Масса меди", e.mass, "г", format);
+}
+
+// The largest wire that fits a coil with no wire given (d in cm), of the given length: the
+// heading, its diameter, and its copper.
+void AddLargestWire(ReferenceEstimate& e, const char* fit, std::optional<double> d,
+                    std::optional<double> length, const FormatSettings& format) {
+  if (!length) return;
+  AddHeading(e, "Наибольший провод, который помещается");
+  e.d = Times(d, 10);
+  AddFigure(e, fit, e.d, "мм", format);
+  AddCopper(e, length, d, format);
+}
+
+// N turns of the given wire (d in mm) wound in layers over the length l, inner diameter Dbn and
+// thickness Dr (cm): the heading, the layers, the turns and the copper.
+void AddWoundWire(ReferenceEstimate& e, double N, double d, double Dbn, double l, double Dr,
+                  const FormatSettings& format) {
+  const std::optional<double> length = physics::TurnsWireLength(N, Dbn + Dr);
+  if (!length) return;
+  AddHeading(e, "Провод d = " + ApproximateText(d, format) + " мм");
+  const std::optional<double> perLayer = physics::TurnsPerLayer(l, 0.1 * d);
+  if (perLayer && N > 0) e.layers = N / *perLayer;
+  AddFigure(e, "Витков в слое", perLayer, "", format);
+  AddFigure(e, "Слоёв", e.layers, "", format);
+  AddFigure(e, "Средняя длина витка", physics::TurnsWireLength(1, Dbn + Dr), "см", format);
+  AddFigure(e, "Наружный диаметр", Dbn + 2 * Dr, "см", format);
+  AddCopper(e, length, 0.1 * d, format);
+}
+
+// What the copper figures assume, where there are any.
+void AddCopperNote(ReferenceEstimate& e, const FormatSettings& format) {
+  if (!e.wire) return;
+  AddNote(e, "Медь при 20 °C: 1/58 Ом·мм²/м, " + ApproximateText(physics::kCopperDensity, format) +
+                    " г/см³; d — диаметр по меди, без изоляции");
 }
 
 // ---- the count of turns for a required inductance -------------------------------------------
@@ -188,13 +296,25 @@ std::string ApproximateText(double v, const FormatSettings& format) {
 ReferenceEstimate EstimateSingleLayer(const SingleLayerComputed& c, const FormatSettings& format) {
   ReferenceEstimate e = AgainstFormula("токовый слой", physics::CurrentSheetInductance(c.d_cm, c.l, c.N),
                                        c.L, format);
-  if (e.L && !c.L) e.text += "; формулы для такой короткой катушки нет";
+  if (!e.L) return e;
+  if (!c.L) {
+    e.text += "; формулы для такой короткой катушки нет";
+    AddNote(e, "Формулы для такой короткой катушки нет");
+  }
+  AddLargestWire(e, "Диаметр: шаг намотки l/N", physics::HelixPitch(c.N, c.l),
+                 physics::HelixWireLength(c.N, c.d_cm, c.l), format);
+  AddCopperNote(e, format);
   return e;
 }
 
 ReferenceEstimate EstimateMultiLayer(const MultiLayerComputed& c, const FormatSettings& format) {
-  return AgainstFormula("обмотка прямоугольного сечения",
-                        physics::RectangularWindingInductance(c.Dbn, c.l, c.Dr, c.N), c.L, format);
+  ReferenceEstimate e = AgainstFormula(kWinding, physics::RectangularWindingInductance(c.Dbn, c.l, c.Dr, c.N),
+                                       c.L, format);
+  if (!e.L) return e;
+  AddLargestWire(e, "Диаметр при квадратной укладке", physics::LargestWire(c.l, c.Dr, c.N),
+                 physics::TurnsWireLength(c.N, c.Dbn + c.Dr), format);
+  AddCopperNote(e, format);
+  return e;
 }
 
 ReferenceEstimate EstimateTurns(const TurnsComputed& c, const FormatSettings& format) {
@@ -207,6 +327,10 @@ ReferenceEstimate EstimateTurns(const TurnsComputed& c, const FormatSettings& fo
     e.text += "; нужно N = " + ApproximateText(*e.N, format) + ", Dr = " +
               ApproximateText(*e.Dr, format) + " см";
   }
+  AddFigure(e, "Нужно витков", e.N, "", format);
+  AddFigure(e, "Толщина намотки для них", e.Dr, "см", format);
+  AddWoundWire(e, c.n, c.d, c.Dbn, c.l, c.Dr, format);
+  AddCopperNote(e, format);
   return e;
 }
 
@@ -214,12 +338,29 @@ ReferenceEstimate EstimateOptimal(const OptimalComputed& c, const FormatSettings
   const double cm = c.c / 10;
   const std::optional<double> perTurn2 = physics::RectangularWindingPerTurn2(2 * cm, cm, cm);
   ReferenceEstimate e = AgainstRequirement(physics::WithTurns(perTurn2, c.N), c.Lreq, format);
+  if (!e.L) return e;
   // The shape is fixed, so L grows as N^2 and the count follows from L/N^2 alone.
-  const double N = e.L && *perTurn2 > 0 ? std::sqrt(c.Lreq / *perTurn2) : NAN;
+  const double N = *perTurn2 > 0 ? std::sqrt(c.Lreq / *perTurn2) : NAN;
   if (std::isfinite(N)) {
     e.N = N;
     e.text += "; нужно N = " + ApproximateText(N, format);
   }
+  AddFigure(e, "Нужно витков", e.N, "", format);
+  // The window takes a negative wire diameter as its magnitude.
+  AddWoundWire(e, c.N, std::fabs(c.d), 2 * cm, cm, cm, format);
+  // The window's R = L/(8.66 c²), c in mm, stands for the DC resistance.
+  const double windowR = c.Lreq / (8.66 * c.c * c.c);
+  if (e.R && std::isfinite(windowR)) {
+    AddFigure(e, "Сопротивление окна, L/(" + ApproximateText(8.66, format) + " c²)", windowR, "Ом", format);
+    AddDeviation(e, Deviation(windowR, *e.R),
+                 {"Сопротивление окна меньше на", "Сопротивление окна больше на",
+                  "Сопротивления совпадают с точностью до"},
+                 format);
+    e.attenuation = physics::InsertionAttenuation(*e.R, c.Rn);
+    AddFigure(e, "Ослабление с сопротивлением провода", e.attenuation, "дБ", format);
+    AddFigure(e, c.wireMode ? "Вносимое ослабление окна" : "Допустимое ослабление окна", c.A, "дБ", format);
+  }
+  AddCopperNote(e, format);
   return e;
 }
 

@@ -129,8 +129,10 @@ bool ZeroOrOne(const std::string& name, const std::string& value) {
 }
 
 // The events of reference=1: the reference inductance of the coil shown or found, the deviation
-// that the status line gives, and for the turns and the optimal coil the count the reference
-// needs (for the turns with its thickness). Nothing where no reference exists.
+// that the status line gives, for the turns and the optimal coil the count the reference needs
+// (for the turns with its thickness), then the wire: its length, DC resistance and copper mass,
+// and where they apply the layers, the largest wire and the attenuation. Nothing where no
+// reference exists.
 void AddReferenceEvents(const Computed& computed, const FormatSettings& format,
                         std::vector<std::string>& events) {
   const ReferenceEstimate e = Estimate(computed, format);
@@ -142,6 +144,12 @@ void AddReferenceEvents(const Computed& computed, const FormatSettings& format,
   add("reference.deviation", e.deviation);
   add("reference.N", e.N);
   add("reference.Dr", e.Dr);
+  add("reference.wire", e.wire);
+  add("reference.R", e.R);
+  add("reference.mass", e.mass);
+  add("reference.layers", e.layers);
+  add("reference.d", e.d);
+  add("reference.attenuation", e.attenuation);
 }
 
 // Reads the items of a case, in order; a later item for the same input wins. Every kind of item

@@ -143,13 +143,27 @@ TEST(Reference, CliEventsFollowTheCaseUnchanged) {
     const char* line;
     const char* events;  // what reference=1 appends
   } cases[] = {
-      {"multi-layer\tsep=,", "\treference.L=5755,44111423994\treference.deviation=7,83866380915202"},
-      {"single-layer\tsep=,", "\treference.L=0,0335508688055966\treference.deviation=-0,479982494805482"},
-      {"single-layer\tD=100\tl=4", "\treference.L=6.44991129836977"},  // after the notice
+      {"multi-layer\tsep=,", "\treference.L=5755,44111423994\treference.deviation=7,83866380915202"
+                             "\treference.wire=75,8694625841935\treference.R=1,34074137931034"
+                             "\treference.mass=658,055873442633\treference.d=1,11455642515071"},
+      {"single-layer\tsep=,", "\treference.L=0,0335508688055966\treference.deviation=-0,479982494805482"
+                              "\treference.wire=0,0636226513156733\treference.R=0,000349167567224189"
+                              "\treference.mass=1,77690167583974\treference.d=2"},
+      {"single-layer\tD=100\tl=4", "\treference.L=6.44991129836977"  // after the notice
+                                   "\treference.wire=1.57080141974482\treference.R=0.0538794850362403"
+                                   "\treference.mass=7.01928540841786\treference.d=0.8"},
       {"turns", "\treference.L=2278.52349308357\treference.deviation=-8.85906027665718"
-                "\treference.N=650.344977627704\treference.Dr=1.30068995525541"},
+                "\treference.N=650.344977627704\treference.Dr=1.30068995525541"
+                "\treference.wire=44.6846672986221\treference.R=0.980935955998963"
+                "\treference.mass=311.996822536154\treference.layers=12.5917999999914"},
       {"optimal\twire=1", "\treference.L=5137.883361087\treference.deviation=0.742811001705787"
-                          "\treference.N=308.979418994043"},
+                          "\treference.N=308.979418994043\treference.wire=61.2544266400025"
+                          "\treference.R=1.34468203945052\treference.mass=427.690025087063"
+                          "\treference.layers=14.7981292904049\treference.attenuation=1.34949083489397"},
+      {"optimal", "\treference.L=5137.883361087\treference.deviation=0.742811001705787"
+                  "\treference.N=285.399178217799\treference.wire=66.3153877044374"
+                  "\treference.R=0.977231206582256\treference.mass=689.771214255401"
+                  "\treference.layers=14.2339642627164\treference.attenuation=1.0010484698561"},
       {"multi-layer\tN=8O5", ""},   // an error
       {"turns\td=0", ""},           // a notice refusing the inputs
       {"turns\tL=-5", ""},          // a search that cannot end
