@@ -285,6 +285,9 @@ CliRunner::Answer CliRunner::answerCase(const std::vector<std::string>& items) {
 }
 
 CliRunner::Answer CliRunner::answerLine(const std::string& line) {
-  if (line.empty()) return {};
-  return Answered([&] { return runLine(line); });
+  // A line ended by CR LF (a file saved on another system) reads as if it ended in LF.
+  const bool crlf = !line.empty() && line.back() == '\r';
+  const std::string content = crlf ? line.substr(0, line.size() - 1) : line;
+  if (content.empty()) return {};
+  return Answered([&] { return runLine(content); });
 }

@@ -41,7 +41,8 @@ class CliRunner {
 
   // What coilcalc-cli prints for a case or an input line: the answer line, which for a malformed
   // one is "error=Usage: MESSAGE", and MESSAGE alone for standard error (empty when it ran). An
-  // empty input line is answered by an empty line.
+  // empty input line is answered by an empty line. One "\r" that ends a line is dropped, so that
+  // a file with CR LF line ends reads as with LF.
   struct Answer {
     std::string line;
     std::string malformed;

@@ -107,6 +107,10 @@ TEST(Cli, EveryLineIsAnsweredByOneLine) {
       // A message quoting what was typed stays on its line.
       {"Formopt\twire=a\\nb", "error=Usage: wire= takes 0 or 1, not 'a\\nb'", true},
       {"Bo\\gus\tsep=,", "error=Usage: unknown window 'Bo\\\\gus' (coilcalc-cli --help lists the windows)", true},
+      // CR LF line ends: the one CR goes, a second stays in the text.
+      {"\r", "", false},
+      {"turns\tL=100\r", "vivodN=187.509999999974\tvivodDr=0.375019999999949", false},
+      {"number\ttext=2\r\r", "error=EConvertError: '2\r' is not a valid floating point value.", false},
   };
   CliRunner runner(FormatSettings{U'.'});
   for (const auto& c : cases) {

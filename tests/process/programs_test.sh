@@ -29,6 +29,8 @@ expect "answer per line" 2 "error=Usage: number needs text=\nVivodind=0.03338983
   'number\nFormIndOdnosl\n\nBogus\n' "${clean[@]}" "$cli"
 [ "$(wc -l <"$tmp/err")" -eq 2 ] || fail "answer per line: $(wc -l <"$tmp/err") messages on standard error, expected 2"
 grep -q '^coilcalc-cli: line 4: unknown window' "$tmp/err" || fail "answer per line: no line number on standard error"
+expect "CR LF line ends" 2 "error=Usage: number needs text=\nVivodind=0.0333898305084746\n\n$unknown\n" \
+  'number\r\nFormIndOdnosl\r\n\r\nBogus\r\n' "${clean[@]}" "$cli"
 expect "last line without newline" 0 "reset\n\nVivodind=0.0333898305084746\n" 'reset\n\nsingle-layer' "${clean[@]}" "$cli"
 expect "no input" 0 "" "" "${clean[@]}" "$cli"
 expect "malformed arguments" 2 "$unknown\n" "" "${clean[@]}" "$cli" Bogus
