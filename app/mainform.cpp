@@ -173,7 +173,7 @@ void Tmainform::showReference() {
   const ReferenceLine* line = sub && sub->widget() ? ReferenceLine::of(*sub->widget()) : nullptr;
   const QString text = line ? line->text() : QString();
   ui_->ReferenceText->setText(text);
-  ui_->ReferenceText->setToolTip(text);
+  ui_->ReferenceText->setToolTip(line ? line->table() : QString());
   ui_->ReferenceIcon->setVisible(line && line->warning());
 }
 

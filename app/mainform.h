@@ -6,8 +6,8 @@
 // live in sub-windows of the frame's MDI area from start to end; a menu command brings one to the
 // front, maximized, and moves the check mark. Qt composes the frame title of a maximized child
 // ("Расчет - [caption]"). The status bar shows the physical reference of the calculator in front
-// (windows/calcwindow.h, ReferenceLine), with a warning mark beyond 1 %. Layout of the menu and the
-// status bar in mainform.ui.
+// (windows/calcwindow.h, ReferenceLine), with a warning mark beyond 1 % and the whole reference as
+// its tooltip table. Layout of the menu and the status bar in mainform.ui.
 #include <QMainWindow>
 #include <array>
 #include <memory>

@@ -4,8 +4,11 @@
 
 #include <QAbstractButton>
 #include <QFont>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPalette>
+#include <QToolTip>
+#include <algorithm>
 #include <QWidget>
 
 #include "calc/calculators.h"
@@ -61,12 +64,49 @@ ReferenceLine* ReferenceLine::of(const QWidget& window) {
   return window.findChild<ReferenceLine*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-void ReferenceLine::set(const QString& text, bool warning) {
-  if (text == text_ && warning == warning_) return;
+void ReferenceLine::set(const QString& text, bool warning, const QString& table) {
+  if (text == text_ && warning == warning_ && table == table_) return;
   text_ = text;
   warning_ = warning;
-  for (QLineEdit* edit : outputs_) edit->setToolTip(text);
+  table_ = table;
+  for (QLineEdit* edit : outputs_) edit->setToolTip(table);
   emit changed();
+}
+
+QString ReferenceTableHtml(const std::vector<ReferenceRow>& rows) {
+  // Headings and notes are paragraphs between the tables of figures: a cell spanning the columns
+  // would widen them. The columns get the widths of their longest texts in the tooltip's font, so
+  // that they line up from one table to the next.
+  const QFontMetrics metrics(QToolTip::font());
+  int quantityWidth = 0, valueWidth = 0;
+  for (const ReferenceRow& row : rows) {
+    if (row.kind != ReferenceRow::Kind::Figure) continue;
+    quantityWidth = std::max(quantityWidth, metrics.horizontalAdvance(QString::fromStdString(row.quantity)));
+    valueWidth = std::max(valueWidth, metrics.horizontalAdvance(QString::fromStdString(row.value)));
+  }
+  const int gap = metrics.horizontalAdvance(QStringLiteral("  "));
+  QString html;
+  bool inTable = false;
+  for (const ReferenceRow& row : rows) {
+    const QString quantity = QString::fromStdString(row.quantity).toHtmlEscaped();
+    if (row.kind == ReferenceRow::Kind::Figure) {
+      if (!inTable) html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\" style=\"white-space:pre\">");
+      inTable = true;
+      html += QStringLiteral("<tr><td width=\"%1\">%2</td><td width=\"%3\" align=\"right\">%4</td><td>&nbsp;%5</td></tr>")
+                  .arg(QString::number(quantityWidth), quantity, QString::number(valueWidth + gap),
+                       QString::fromStdString(row.value).toHtmlEscaped(),
+                       QString::fromStdString(row.unit).toHtmlEscaped());
+      continue;
+    }
+    if (inTable) html += QStringLiteral("</table>");
+    inTable = false;
+    const bool heading = row.kind == ReferenceRow::Kind::Heading;
+    html += QStringLiteral("<p style=\"white-space:pre; margin-top:%1px; margin-bottom:0\">%2</p>")
+                .arg(QString::number(heading && !html.isEmpty() ? 4 : 0),
+                     heading ? "<b>" + quantity + "</b>" : "<i>" + quantity + "</i>");
+  }
+  if (inTable) html += QStringLiteral("</table>");
+  return html;
 }
 
 void RunCommand(QWidget& window, const WindowServices& services, void (*command)(CommandContext&)) {
@@ -77,6 +117,6 @@ void RunCommand(QWidget& window, const WindowServices& services, void (*command)
   command(ctx);
   if (line) {
     const ReferenceEstimate estimate = Estimate(ctx.computed, services.format);
-    line->set(QString::fromStdString(estimate.text), estimate.warning);
+    line->set(QString::fromStdString(estimate.text), estimate.warning, ReferenceTableHtml(estimate.table));
   }
 }

@@ -10,8 +10,10 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <vector>
 
 #include "calc/command.h"
+#include "calc/reference.h"
 #include "windows/windowservices.h"
 #include "windows/errorbox.h"
 
@@ -26,9 +28,10 @@ void LoadCalculatorResources();
 void SetUpCalculatorLook(QWidget& window);
 
 // The physical reference of a calculator window's last command (calc/reference.h): its status
-// line and whether it deviates by more than 1 %. It is also the tooltip of the window's output
-// fields. Empty at start, when a command starts, and whenever an input field's text changes; set
-// when a command has run to its end. The frame shows the line of the calculator in front.
+// line, whether it deviates by more than 1 %, and the whole reference as a small table (rich
+// text), which is the tooltip of the window's output fields. Empty at start, when a command
+// starts, and whenever an input field's text changes; set when a command has run to its end. The
+// frame shows the line of the calculator in front, with the table as its tooltip.
 class ReferenceLine : public QObject {
   Q_OBJECT
 
@@ -40,7 +43,8 @@ class ReferenceLine : public QObject {
 
   const QString& text() const { return text_; }
   bool warning() const { return warning_; }
-  void set(const QString& text, bool warning);
+  const QString& table() const { return table_; }
+  void set(const QString& text, bool warning, const QString& table = QString());
   void clear() { set(QString(), false); }
 
  signals:
@@ -51,7 +55,13 @@ class ReferenceLine : public QObject {
   QList<QLineEdit*> outputs_;
   QString text_;
   bool warning_ = false;
+  QString table_;
 };
+
+// The rows of a reference table as rich text for a tooltip: headings bold and notes in italics,
+// each on a line of its own; figures in columns of quantity, value (right-aligned) and unit,
+// lined up throughout. Empty for no rows.
+QString ReferenceTableHtml(const std::vector<ReferenceRow>& rows);
 
 // Runs a core command over the controls of window, with the services the window was given. The
 // window's reference line is emptied first and, once the command has run to its end, shows the

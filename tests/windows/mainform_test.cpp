@@ -155,8 +155,9 @@ class MainformTest : public QObject {
     }
   }
 
-  // The status line shows the reference of the calculator in front, marked beyond 1 %, and is
-  // the tooltip of its result fields; typing, a failed command and a mode switch take it away.
+  // The status line shows the reference of the calculator in front, marked beyond 1 %; the whole
+  // reference, a table, is its tooltip and that of the result fields; typing, a failed command
+  // and a mode switch take them away.
   void statusLineFollowsTheCalculatorInFront() {
     auto* text = frame_->findChild<QLabel*>(QStringLiteral("ReferenceText"));
     auto* mark = frame_->findChild<QLabel*>(QStringLiteral("ReferenceIcon"));
@@ -175,7 +176,9 @@ class MainformTest : public QObject {
       QCOMPARE(text->text(), QString::fromUtf8(line));
       QCOMPARE(!mark->isHidden(), warning);
       QCOMPARE(textX(), x);
-      QCOMPARE(field(c, output)->toolTip(), QString::fromUtf8(line));
+      QCOMPARE(field(c, output)->toolTip(), text->toolTip());
+      QCOMPARE(text->toolTip().isEmpty(), *line == '\0');
+      QCOMPARE(text->toolTip().contains(QStringLiteral("<table")), *line != '\0');
     };
     const char kSingle[] = "Точный расчёт (токовый слой): 0,03355 мкГн; формула занижает на 0,48 %";
     const char kMulti[] =
@@ -210,6 +213,8 @@ class MainformTest : public QObject {
     action("Menuopt")->trigger();
     compute(Calc::Opt);
     expect("Точный расчёт: 5138 мкГн, на 0,74 % больше требуемой; нужно N = 285,4", false, Calc::Opt, "vivodd");
+    for (const char* figure : {"0,9772", "0,9761", "1,001"})  // DC R, L/(8,66 c²), its attenuation
+      QVERIFY2(text->toolTip().contains(QString::fromLatin1(figure)), figure);
     QTest::mouseClick(frame_->form(Calc::Opt)->findChild<QCheckBox*>(), Qt::LeftButton, {}, QPoint(8, 8));
     expect("", false, Calc::Opt, "VivodN");
   }
