@@ -179,8 +179,8 @@ void AddCopper(ReferenceEstimate& e, std::optional<double> length, std::optional
     e.mass = physics::CopperMass(*length, *d);
   }
   AddFigure(e, "Длина провода", e.wire, "м", format);
-  AddFigure(e, "Сопротивление постоянному току", e.R, "Ом", format);
   AddFigure(e, "Масса меди", e.mass, "г", format);
+  AddFigure(e, "Сопротивление постоянному току", e.R, "Ом", format);
 }
 
 // The largest wire that fits a coil with no wire given (d in cm), of the given length: the
@@ -213,8 +213,9 @@ void AddWoundWire(ReferenceEstimate& e, double N, double d, double Dbn, double l
 // What the copper figures assume, where there are any.
 void AddCopperNote(ReferenceEstimate& e, const FormatSettings& format) {
   if (!e.wire) return;
-  AddNote(e, "Медь при 20 °C: 1/58 Ом·мм²/м, " + ApproximateText(physics::kCopperDensity, format) +
-                    " г/см³; d — диаметр по меди, без изоляции");
+  AddNote(e, "Медь при 20 °C: 1/" + ApproximateText(1 / physics::kCopperResistivity, format) + " Ом·мм²/м, " +
+                ApproximateText(physics::kCopperDensity, format) + " г/см³;");
+  AddNote(e, "d — диаметр провода по меди, без изоляции");
 }
 
 // ---- the count of turns for a required inductance -------------------------------------------
@@ -301,7 +302,7 @@ ReferenceEstimate EstimateSingleLayer(const SingleLayerComputed& c, const Format
     e.text += "; формулы для такой короткой катушки нет";
     AddNote(e, "Формулы для такой короткой катушки нет");
   }
-  AddLargestWire(e, "Диаметр: шаг намотки l/N", physics::HelixPitch(c.N, c.l),
+  AddLargestWire(e, "Диаметр (шаг намотки l/N)", physics::HelixPitch(c.N, c.l),
                  physics::HelixWireLength(c.N, c.d_cm, c.l), format);
   AddCopperNote(e, format);
   return e;
@@ -311,7 +312,7 @@ ReferenceEstimate EstimateMultiLayer(const MultiLayerComputed& c, const FormatSe
   ReferenceEstimate e = AgainstFormula(kWinding, physics::RectangularWindingInductance(c.Dbn, c.l, c.Dr, c.N),
                                        c.L, format);
   if (!e.L) return e;
-  AddLargestWire(e, "Диаметр при квадратной укладке", physics::LargestWire(c.l, c.Dr, c.N),
+  AddLargestWire(e, "Диаметр (квадратная укладка)", physics::LargestWire(c.l, c.Dr, c.N),
                  physics::TurnsWireLength(c.N, c.Dbn + c.Dr), format);
   AddCopperNote(e, format);
   return e;
@@ -351,14 +352,13 @@ ReferenceEstimate EstimateOptimal(const OptimalComputed& c, const FormatSettings
   // The window's R = L/(8.66 c²), c in mm, stands for the DC resistance.
   const double windowR = c.Lreq / (8.66 * c.c * c.c);
   if (e.R && std::isfinite(windowR)) {
-    AddFigure(e, "Сопротивление окна, L/(" + ApproximateText(8.66, format) + " c²)", windowR, "Ом", format);
-    AddDeviation(e, Deviation(windowR, *e.R),
-                 {"Сопротивление окна меньше на", "Сопротивление окна больше на",
-                  "Сопротивления совпадают с точностью до"},
-                 format);
+    AddFigure(e, "Сопротивление по формуле L/(" + ApproximateText(8.66, format) + " c²)", windowR, "Ом",
+              format);
+    AddDeviation(e, Deviation(windowR, *e.R), kFormulaWords, format);
     e.attenuation = physics::InsertionAttenuation(*e.R, c.Rn);
     AddFigure(e, "Ослабление с сопротивлением провода", e.attenuation, "дБ", format);
-    AddFigure(e, c.wireMode ? "Вносимое ослабление окна" : "Допустимое ослабление окна", c.A, "дБ", format);
+    AddFigure(e, c.wireMode ? "Вносимое ослабление по формуле" : "Допустимое ослабление (задано)", c.A,
+              "дБ", format);
   }
   AddCopperNote(e, format);
   return e;
