@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "physics/inductance.h"
+#include "physics/wire.h"
 
 namespace {
 
@@ -119,6 +120,33 @@ TEST(PhysicalReference, NoReferenceWhereTheGeometryIsNoCoil) {
   EXPECT_GT(Winding(0, 1, 1, 10), 0);
   EXPECT_EQ(Winding(1, 5, 2, 0), 0);
   EXPECT_DOUBLE_EQ(Sheet(1, 5, -3), 9 * Sheet(1, 5));
+}
+
+// The wire of the turns window's defaults (629.59 turns, mean diameter 1 + 1.25918 cm, 1 mm
+// copper), worked by hand: 44.6847 m, /58/(pi/4 mm²) = 0.980936 Ω, 8.89 g/cm³ · 35.0951 cm³ = 311.997 g.
+TEST(WireReference, HandWorkedValuesAndNoWire) {
+  using namespace physics;
+  const struct {
+    const char* what;
+    std::optional<double> got;
+    double expected;  // NAN: no figure
+  } cases[] = {
+      {"629.59 turns of mean diameter 2.25918 cm", TurnsWireLength(629.59, 2.25918), 4468.4667},
+      {"resistance of that 1 mm wire", CopperResistance(4468.4667, 0.1), 0.980936},
+      {"its copper", CopperMass(4468.4667, 0.1), 311.99682},
+      {"one turn climbing its own diameter", HelixWireLength(1, 1, 1), 3.2969083},
+      {"pitch of 10 turns over 1 cm", HelixPitch(10, 1), 0.1},  {"1 mm along 5 cm", TurnsPerLayer(5, 0.1), 50},
+      {"1000 turns in 5 x 2 cm, square packing", LargestWire(5, 2, 1000), 0.1},
+      {"1 Ω before 8 Ω", InsertionAttenuation(1, 8), 1.0230504},
+      {"no turns", TurnsWireLength(0, 1), NAN},        {"negative wire", CopperResistance(100, -0.1), NAN},
+      {"endless", CopperMass(INFINITY, 0.1), NAN},     {"turns not a number", HelixWireLength(NAN, 1, 1), NAN},
+      {"no length", HelixPitch(10, 0), NAN},           {"no load", InsertionAttenuation(1, 0), NAN},
+      {"load cancelled", InsertionAttenuation(-8, 8), NAN}, {"no section", LargestWire(5, 0, 10), NAN},
+  };
+  for (const auto& c : cases) {
+    ASSERT_EQ(c.got.has_value(), !std::isnan(c.expected)) << c.what;
+    if (c.got) EXPECT_NEAR(*c.got, c.expected, 1e-7 * c.expected) << c.what;
+  }
 }
 
 }  // namespace

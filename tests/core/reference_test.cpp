@@ -81,6 +81,90 @@ TEST(Reference, CountsMeetTheRequirement) {
   }
 }
 
+// The flattest coil each model still takes, l = 1e-5 of its outer diameter, and the next double.
+TEST(Reference, FlattestCoilsAtTheEdgeOfTheModels) {
+  const struct {
+    const char* what;
+    Computed computed;
+    bool figure;
+  } cases[] = {
+      {"current sheet, l = 1e-5 D", SingleLayerComputed{10, 1, 1e-5, std::nullopt}, true},
+      {"current sheet, flatter", SingleLayerComputed{10, 1, std::nextafter(1e-5, 0.0), std::nullopt}, false},
+      {"winding, l = 1e-5 (Dbn + 2 Dr)", MultiLayerComputed{1, 2e-5, 0.5, 10, 1}, true},
+      {"winding, flatter", MultiLayerComputed{1, std::nextafter(2e-5, 0.0), 0.5, 10, 1}, false},
+      {"winding from the axis, l = 1e-5 (2 Dr)", MultiLayerComputed{0, 1e-5, 0.5, 10, 1}, true},
+  };
+  for (const auto& c : cases) {
+    const ReferenceEstimate e = Estimate(c.computed, FormatSettings{U','});
+    EXPECT_EQ(e.L.has_value(), c.figure) << c.what;
+    EXPECT_EQ(e.wire.has_value(), c.figure) << c.what;
+    EXPECT_EQ(e.text == kNone, !c.figure) << c.what;
+  }
+}
+
+// The words of a deviation, in the line and in the table, and the warning: on both sides of 1 %
+// and of the smallest deviation worth stating, for the formula and for the requirement.
+TEST(Reference, DeviationWordsAndWarningAtTheirEdges) {
+  const double multiL = 5755.44111423994, optimalL = 5137.883361087;  // references of the defaults
+  const auto formula = [&](double ratio) { return Computed(MultiLayerComputed{1, 5, 2, 805, multiL * ratio}); };
+  const auto requiring = [&](double ratio) {
+    return Computed(OptimalComputed{optimalL / ratio, 24.5631146302557, 286.457205314841});
+  };
+  const struct {
+    Computed computed;
+    const char* clause;
+    const char* row;
+    const char* percent;
+    bool warning;
+  } cases[] = {
+      {formula(1.0101), "; формула завышает на 1,01 %", "Формула завышает на", "1,01", true},
+      {formula(1.0099), "; формула завышает на 0,99 %", "Формула завышает на", "0,99", false},
+      {formula(0.9899), "; формула занижает на 1,01 %", "Формула занижает на", "1,01", true},
+      {formula(0.9901), "; формула занижает на 0,99 %", "Формула занижает на", "0,99", false},
+      {formula(1.00006), "; формула завышает на 0,01 %", "Формула завышает на", "0,01", false},
+      {formula(1.00004), "; формула точна до 0,01 %", "Формула точна до", "0,01", false},
+      {requiring(1.0101), ", на 1,01 % больше требуемой", "Больше требуемой на", "1,01", true},
+      {requiring(0.9901), ", на 0,99 % меньше требуемой", "Меньше требуемой на", "0,99", false},
+      {requiring(0.99994), ", на 0,01 % меньше требуемой", "Меньше требуемой на", "0,01", false},
+      {requiring(1.00004), ", как требуется", "Равна требуемой с точностью до", "0,01", false},
+  };
+  for (const auto& c : cases) {
+    const ReferenceEstimate e = Estimate(c.computed, FormatSettings{U','});
+    EXPECT_NE(e.text.find(c.clause), std::string::npos) << e.text;
+    EXPECT_EQ(e.warning, c.warning) << e.text;
+    ASSERT_GE(e.table.size(), 3u) << e.text;
+    EXPECT_EQ(e.table[2].quantity + " " + e.table[2].value + " " + e.table[2].unit,
+              std::string(c.row) + " " + c.percent + " %") << e.text;
+  }
+}
+
+// The table's wire figures that reference=1 does not print, for the defaults, as worked by hand:
+// turns 5/(0.1 · 0.1) = 50 per layer, 1 + 2 · 1.25918 = 3.518 cm outside; optimal (attenuation)
+// 5100/(8.66 · 24.5631²) = 0.97608 Ω against the wire's 0.97723 Ω (0.12 % less) and 1 dB against
+// 20 log10(8.97723/8) = 1.00105 dB; optimal (wire) 1.34089 Ω against 1.34468 Ω, 1.34596 dB.
+TEST(Reference, WireOfTheDefaults) {
+  const Computed turns = TurnsComputed{1, 5, 1, 2500, 629.589999999572, 1.25917999999914};
+  const Computed attenuation = OptimalComputed{5100, 24.5631146302557, 286.457205314841, 1.22053308257263, 8, 1, false};
+  const Computed wire = OptimalComputed{5100, 20.9570315465105, 310.124862368356, 1, 8, 1.34596426125208, true};
+  const struct {
+    const Computed& computed;
+    const char* quantity;
+    const char* shown;
+  } cases[] = {
+      {turns, "Витков в слое", "50 "}, {turns, "Наружный диаметр", "3,518 см"}, {turns, "Масса меди", "312 г"},
+      {attenuation, "Сопротивление по формуле L/(8,66 c²)", "0,9761 Ом"},
+      {attenuation, "Формула занижает на", "0,12 %"}, {attenuation, "Допустимое ослабление (задано)", "1 дБ"},
+      {wire, "Сопротивление по формуле L/(8,66 c²)", "1,341 Ом"},
+      {wire, "Вносимое ослабление по формуле", "1,346 дБ"},
+  };
+  for (const auto& c : cases) {
+    std::string shown = "(none)";
+    for (const ReferenceRow& row : Estimate(c.computed, FormatSettings{U','}).table)
+      if (row.quantity == c.quantity) shown = row.value + " " + row.unit;
+    EXPECT_EQ(shown, c.shown) << c.quantity;
+  }
+}
+
 TEST(Reference, ApproximateText) {
   const struct {
     double v;
