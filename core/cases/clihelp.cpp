@@ -106,9 +106,21 @@ Items of every case and other lines:
              reference.N=TEXT          turns, optimal: the turns it needs for the
                                        required inductance
              reference.Dr=TEXT         turns: the winding thickness, cm, of those turns
+           then the copper wire (annealed, 20 °C: 1/58 Ω·mm²/m, 8.89 g/cm³; the wire
+           diameter taken as bare copper) of the coil shown: for the turns and the
+           optimal coil its N turns of wire d; for single- and multi-layer the largest
+           wire that fits (pitch l/N; square packing sqrt(l·Dr/N)):
+             reference.wire=TEXT       wire length, m (single-layer: the helix)
+             reference.R=TEXT          its DC resistance, Ω
+             reference.mass=TEXT       its copper, g
+             reference.layers=TEXT     turns, optimal: the layers of l/(0.1 d) turns
+             reference.d=TEXT          single-, multi-layer: the largest wire, mm
+             reference.attenuation=TEXT
+                                       optimal: 20 log10((R + Rн)/Rн), dB, of that R
   reset    a line of its own: clears what the calculators keep between cases; answered
            by "reset"
-  An empty line is answered by an empty line.
+  An empty line is answered by an empty line; a line that ends in CR LF (a file saved
+  on another system) reads as one that ends in LF.
 Escapes in TEXT, both ways: \t tab, \n newline, \\ backslash.
 
 Exit status: 0 when every line ran (a calculation's error is an answer, not a failure);
@@ -118,7 +130,9 @@ Examples:
   $ coilcalc-cli single-layer N=10 D=4 l=10 sep=,
   Vivodind=0,133559322033898
   $ coilcalc-cli multi-layer reference=1 sep=,
-)" "  Vivod=6206,59079391892\treference.L=5755,44111423994\treference.deviation=7,83866380915202\n" R"(  $ printf 'turns\tL=100\n\nBogus\n' | coilcalc-cli 2>/dev/null; echo $?
+)" "  Vivod=6206,59079391892\treference.L=5755,44111423994\treference.deviation=7,83866380915202\t"
+      "reference.wire=75,8694625841935\treference.R=1,34074137931034\t"
+      "reference.mass=658,055873442633\treference.d=1,11455642515071\n" R"(  $ printf 'turns\tL=100\n\nBogus\n' | coilcalc-cli 2>/dev/null; echo $?
 )" "  vivodN=187.509999999974\tvivodDr=0.375019999999949\n" R"(
   error=Usage: unknown window 'Bogus' (coilcalc-cli --help lists the windows)
   2
