@@ -195,14 +195,15 @@ void AddLargestWire(ReferenceEstimate& e, const char* fit, std::optional<double>
 }
 
 // N turns of the given wire (d in mm) wound in layers over the length l, inner diameter Dbn and
-// thickness Dr (cm): the heading, the layers, the turns and the copper.
+// thickness Dr (cm): the heading, the layers, the turns and the copper; nothing without turns or
+// wire.
 void AddWoundWire(ReferenceEstimate& e, double N, double d, double Dbn, double l, double Dr,
                   const FormatSettings& format) {
   const std::optional<double> length = physics::TurnsWireLength(N, Dbn + Dr);
-  if (!length) return;
+  if (!length || !(d > 0)) return;
   AddHeading(e, "Провод d = " + ApproximateText(d, format) + " мм");
   const std::optional<double> perLayer = physics::TurnsPerLayer(l, 0.1 * d);
-  if (perLayer && N > 0) e.layers = N / *perLayer;
+  if (perLayer) e.layers = N / *perLayer;
   AddFigure(e, "Витков в слое", perLayer, "", format);
   AddFigure(e, "Слоёв", e.layers, "", format);
   AddFigure(e, "Средняя длина витка", physics::TurnsWireLength(1, Dbn + Dr), "см", format);
