@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QFont>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QToolTip>
@@ -39,6 +40,14 @@ void SetUpCalculatorLook(QWidget& window) {
   window.setFont(font);
   window.setBackgroundRole(QPalette::Button);
   window.setAutoFillBackground(true);
+}
+
+void NameFieldsAfterLabels(QWidget& window) {
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    QWidget* field = label->buddy();
+    if (field && field->parentWidget() != label->parentWidget())
+      field->setAccessibleName(label->text());
+  }
 }
 
 void PressOnEnter(QWidget& window, QAbstractButton& button) {

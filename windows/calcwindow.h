@@ -27,6 +27,12 @@ void LoadCalculatorResources();
 // Font "MS Sans Serif" 8 pt (or a substitute of the same widths), button-face background.
 void SetUpCalculatorLook(QWidget& window);
 
+// Screen readers name a field after the label whose buddy it is (set in the layouts). Qt looks for
+// that label only among the field's siblings, and here most labels lie in a group box while their
+// fields lie over it, on the window itself; for such pairs under window the label's text is made
+// the field's accessible name. Call again whenever a label's text changes.
+void NameFieldsAfterLabels(QWidget& window);
+
 // The physical reference of a calculator window's last command (calc/reference.h): its status
 // line, whether it deviates by more than 1 %, and the whole reference as a small table (rich
 // text), which is the tooltip of the window's output fields. Empty at start, when a command
@@ -82,11 +88,13 @@ void RunOnClick(QAbstractButton& button, Window& window, void (Window::*command)
   });
 }
 
-// The common set-up of a calculator window built from its layout: its look, its reference line,
-// its compute command on every click of button, and Enter in any text field pressing button.
+// The common set-up of a calculator window built from its layout: its look and field names, its
+// reference line, its compute command on every click of button, and Enter in any text field
+// pressing button.
 template <class Window>
 void SetUpCalculator(Window& window, QAbstractButton& button, void (Window::*command)()) {
   SetUpCalculatorLook(window);
+  NameFieldsAfterLabels(window);
   new ReferenceLine(window);
   RunOnClick(button, window, command);
   PressOnEnter(window, button);

@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "qtglue/qtformat.h"
+#include "windows/calcwindow.h"
 #include "windows/shownotice.h"
 
 namespace {
@@ -43,6 +44,7 @@ void QtFields::setText(std::string_view control, const std::string& text) {
   if (QLabel* label = find<QLabel>(control)) {
     label->setText(FromField(text));
     label->resize(label->sizeHint().width(), label->height());
+    NameFieldsAfterLabels(window_);  // a relabelled field is spoken of by its new caption
     return;
   }
   unknown(control, "text field or label");

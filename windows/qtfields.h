@@ -17,7 +17,7 @@ class QtFields final : public Fields {
   // The text of the named QLineEdit, exactly.
   std::string text(std::string_view control) const override;
   // Sets the text of a QLineEdit (shown from its start), or the caption of a QLabel, which then
-  // takes the width of its new text (it keeps its position and height).
+  // takes the width of its new text (it keeps its position and height) and names its buddy.
   void setText(std::string_view control, const std::string& text) override;
   // The state of the named QCheckBox.
   bool isChecked(std::string_view control) const override;

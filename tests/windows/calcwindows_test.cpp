@@ -2,7 +2,9 @@
 // Copyright (C) 2026 The coilcalc developers
 // The four calculator windows on the offscreen platform: their layouts as built from the .ui
 // files, Enter pressing the compute button, the mode switch of Formopt, its notice and the
-// controls it disables meanwhile, faults leaving the outputs alone, and the field adapter.
+// controls it disables meanwhile, faults leaving the outputs alone, the names a screen reader
+// gives the controls, and the field adapter.
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -23,6 +25,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <tuple>
 #include <vector>
 
 #include "app/coilstyle.h"
@@ -268,6 +271,27 @@ const std::vector<DefaultResult>& DefaultResults() {
   return results;
 }
 
+// Each text field, the label it is spoken of by and the name if not the label's text; Formopt
+// in both modes.
+struct FieldLabel {
+  const char* field;
+  const char* label;
+  const char* name = nullptr;
+};
+const std::vector<FieldLabel> kOptLabels = {{"vvodLind", "Label5"}, {"vvodNdb", "Label6"},
+    {"vvodRn", "Label7"}, {"vivodDr", "Label1"}, {"vivodDbn", "Label2"}, {"vivodL", "Label4"},
+    {"VivodN", "Label9"}, {"vivodd", "Label10"}};
+const std::tuple<const char*, bool, std::vector<FieldLabel>> kLabelled[] = {
+    {"FormIndOdnosl", false, {{"VvodN", "Label1"}, {"Vvodd", "Label2"}, {"Vvodl", "Label3"},
+        {"Vivodind", "Label4"}}},
+    {"FormIndMnogosl", false, {{"vvodDbn", "Label1"}, {"VvodL", "Label2"}, {"vvodDr", "Label3"},
+        {"vvodN", "Label4"}, {"Vivod", "Label5", "Индуктивность, [мкГн]"}}},  // Label5: the unit
+    {"FormVitkmnogosl", false, {{"vvoddbn", "Label5"}, {"vvodl", "Label6"}, {"vvodd", "Label7"},
+        {"vvodLL", "Label8"}, {"vivodN", "Label1"}, {"vivodDr", "Label2"}}},
+    {"Formopt", false, kOptLabels},
+    {"Formopt", true, kOptLabels},
+};
+
 const char* const kOptOutputs[] = {"vivodDr", "vivodDbn", "vivodL", "VivodN", "vivodd"};
 const char* const kOptBusyControls[] = {"CheckBox1", "vvodLind", "vvodNdb", "vvodRn", "start"};
 
@@ -295,6 +319,7 @@ class CalcWindowsTest : public QObject {
   void faultLeavesOutputsUnchanged();
   void optModeSwitchByMouseAndSpace();
   void optHints();
+  void controlsAreNamedByTheirLabels();
   void optWireModeNoticeAndDisabledControls();
   void optControlsComeBackAfterFault();
   void fieldsAdapter();
@@ -655,6 +680,29 @@ void CalcWindowsTest::optHints() {
     QCOMPARE(child->toolTip(), expected);
   }
   QVERIFY(w.toolTip().isEmpty());
+}
+
+void CalcWindowsTest::controlsAreNamedByTheirLabels() {
+  Services s;
+  const auto nameOf = [](QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+  };
+  for (const auto& [window, wireMode, fields] : kLabelled) {
+    std::unique_ptr<QWidget> w = MakeWindow(window, s.services);
+    if (wireMode) QTest::mouseClick(Child(*w, "CheckBox1"), Qt::LeftButton);
+    QCOMPARE(w->findChildren<QLineEdit*>().size(), qsizetype(fields.size()));
+    for (const FieldLabel& f : fields) {
+      const auto* label = Child<QLabel>(*w, f.label);
+      QVERIFY2(label->buddy() == Child(*w, f.field), f.label);
+      QCOMPARE(nameOf(Child(*w, f.field)), f.name ? QString::fromUtf8(f.name) : label->text());
+    }
+    QStringList names;  // every control the keyboard reaches has a name of its own
+    for (QWidget* control : w->findChildren<QWidget*>()) {
+      if (control->focusPolicy() == Qt::NoFocus) continue;
+      QVERIFY2(!nameOf(control).isEmpty() && !names.contains(nameOf(control)), window);
+      names.append(nameOf(control));
+    }
+  }
 }
 
 void CalcWindowsTest::optWireModeNoticeAndDisabledControls() {
