@@ -174,6 +174,7 @@ void Tmainform::showReference() {
   const QString text = line ? line->text() : QString();
   ui_->ReferenceText->setText(text);
   ui_->ReferenceText->setToolTip(line ? line->table() : QString());
+  ui_->ReferenceText->setAccessibleDescription(line ? line->description() : QString());
   ui_->ReferenceIcon->setVisible(line && line->warning());
 }
 

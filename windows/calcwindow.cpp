@@ -73,12 +73,19 @@ ReferenceLine* ReferenceLine::of(const QWidget& window) {
   return window.findChild<ReferenceLine*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
+QString ReferenceLine::description() const {
+  return warning_ && !text_.isEmpty() ? QStringLiteral("Предупреждение: ") + text_ : text_;
+}
+
 void ReferenceLine::set(const QString& text, bool warning, const QString& table) {
   if (text == text_ && warning == warning_ && table == table_) return;
   text_ = text;
   warning_ = warning;
   table_ = table;
-  for (QLineEdit* edit : outputs_) edit->setToolTip(table);
+  for (QLineEdit* edit : outputs_) {
+    edit->setToolTip(table);
+    edit->setAccessibleDescription(description());
+  }
   emit changed();
 }
 

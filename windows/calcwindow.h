@@ -37,7 +37,8 @@ void NameFieldsAfterLabels(QWidget& window);
 // line, whether it deviates by more than 1 %, and the whole reference as a small table (rich
 // text), which is the tooltip of the window's output fields. Empty at start, when a command
 // starts, and whenever an input field's text changes; set when a command has run to its end. The
-// frame shows the line of the calculator in front, with the table as its tooltip.
+// frame shows the line of the calculator in front, with the table as its tooltip. The line is
+// also the accessible description of the output fields (see description()).
 class ReferenceLine : public QObject {
   Q_OBJECT
 
@@ -50,6 +51,9 @@ class ReferenceLine : public QObject {
   const QString& text() const { return text_; }
   bool warning() const { return warning_; }
   const QString& table() const { return table_; }
+  // The line as a screen reader gives it: beyond 1 % it says in words that it is a warning,
+  // which the eye takes from the frame's warning mark.
+  QString description() const;
   void set(const QString& text, bool warning, const QString& table = QString());
   void clear() { set(QString(), false); }
 

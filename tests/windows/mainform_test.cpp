@@ -4,6 +4,7 @@
 // check marks and the window-state rule, close requests on the children, the help viewer with its
 // links handed to a recording desktop, the status line of the physical reference, and the end of
 // the event loop.
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -179,6 +180,10 @@ class MainformTest : public QObject {
       QCOMPARE(field(c, output)->toolTip(), text->toolTip());
       QCOMPARE(text->toolTip().isEmpty(), *line == '\0');
       QCOMPARE(text->toolTip().contains(QStringLiteral("<table")), *line != '\0');
+      // A screen reader has the line as a description, a warning said in words.
+      const QString said = (warning ? "Предупреждение: " : "") + QString::fromUtf8(line);
+      for (QWidget* w : std::initializer_list<QWidget*>{text, field(c, output)})
+        QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description), said);
     };
     const char kSingle[] = "Точный расчёт (токовый слой): 0,03355 мкГн; формула занижает на 0,48 %";
     const char kMulti[] =
