@@ -3,6 +3,8 @@
 #include "windows/calcwindow.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
+#include <QCheckBox>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
@@ -15,6 +17,42 @@
 #include "calc/calculators.h"
 #include "windows/qtfields.h"
 #include "calc/reference.h"
+
+namespace {
+
+// A check box on the accessibility bus: named by its caption, checkable, and toggled by a click.
+class ClickedCheckBox final : public QAccessibleWidget {
+ public:
+  explicit ClickedCheckBox(QCheckBox* box) : QAccessibleWidget(box, QAccessible::CheckBox) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return box()->text();
+    return QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.checkable = true;
+    s.checked = box()->isChecked();
+    return s;
+  }
+  QStringList actionNames() const override {
+    return QStringList{toggleAction()} + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    if (action != toggleAction()) return QAccessibleWidget::doAction(action);
+    if (box()->isEnabled()) box()->click();
+  }
+
+ private:
+  QCheckBox* box() const { return static_cast<QCheckBox*>(widget()); }
+};
+
+QAccessibleInterface* CheckBoxInterface(const QString& className, QObject* object) {
+  auto* box = qobject_cast<QCheckBox*>(object);
+  return box && className == QLatin1String("QCheckBox") ? new ClickedCheckBox(box) : nullptr;
+}
+
+}  // namespace
 
 // Q_INIT_RESOURCE may not be used inside a namespace.
 static void RegisterCoilcalcResources() { Q_INIT_RESOURCE(coilcalc); }
@@ -31,6 +69,8 @@ void LoadCalculatorResources() {
       {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
        QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")}), true);
   (void)substituted;
+  static const bool accessible = (QAccessible::installFactory(CheckBoxInterface), true);
+  (void)accessible;
 }
 
 void SetUpCalculatorLook(QWidget& window) {

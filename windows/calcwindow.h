@@ -20,8 +20,11 @@
 class QLineEdit;
 class QWidget;
 
-// Registers the resource file (compiled into a static library, so nothing else pulls it in) and
-// names the substitutes of the layouts' font. Call before building a window from its layout.
+// Registers the resource file (compiled into a static library, so nothing else pulls it in),
+// names the substitutes of the layouts' font, and makes the Toggle action that the accessibility
+// bus offers for a check box click it as the user does (Qt's own toggles the state without the
+// clicked signal that runs a command). Call before building a window from its layout: with
+// accessibility on, Qt makes and keeps a control's interface as soon as the control is created.
 void LoadCalculatorResources();
 
 // Font "MS Sans Serif" 8 pt (or a substitute of the same widths), button-face background.
@@ -82,9 +85,10 @@ void RunCommand(QWidget& window, const WindowServices& services, void (*command)
 // button is disabled).
 void PressOnEnter(QWidget& window, QAbstractButton& button);
 
-// Runs window.command() on every click of button (mouse, Space, or click()). An error that ends
-// the command is reported in the error box here, before it can unwind through Qt's frames; the
-// command itself lets it escape, so that it can be called and tested on its own.
+// Runs window.command() on every click of button (mouse, Space, click(), or a check box's
+// accessible Toggle). An error that ends the command is reported in the error box here, before it
+// can unwind through Qt's frames; the command itself lets it escape, so that it can be called and
+// tested on its own.
 template <class Window>
 void RunOnClick(QAbstractButton& button, Window& window, void (Window::*command)()) {
   QObject::connect(&button, &QAbstractButton::clicked, &window, [&window, command] {

@@ -664,6 +664,15 @@ void CalcWindowsTest::optModeSwitchByMouseAndSpace() {
   QVERIFY(outputsEmpty());
   checkCaptions(attenuation);
 
+  // The Toggle of the accessibility bus is the user's switch as well, both ways.
+  for (const Captions* mode : {&wire, &attenuation}) {
+    fillOutputs();
+    QAccessible::queryAccessibleInterface(box)->actionInterface()->doAction(
+        QAccessibleActionInterface::toggleAction());
+    QVERIFY(outputsEmpty());
+    checkCaptions(*mode);
+  }
+
   // A change by the program is no user's switch.
   fillOutputs();
   box->setChecked(true);
