@@ -3,7 +3,8 @@
 # Copyright (C) 2026 The coilcalc developers
 """Writes core/numtext/pow10_table.inc: the x87 extended values nearest to the powers of ten that
 number entry and display scale by (10^0..10^31, 10^32..10^480 by 32, 10^512..10^4608 by 512),
-as exact hexadecimal long double literals."""
+as exact x87 bit patterns (biased exponent, 64-bit significand), which both backends of Ext take
+as they are."""
 import sys
 
 
@@ -22,14 +23,14 @@ def nearest_extended(k):
     return m, e
 
 
-def literal(k):
+def pattern(k):
     m, e = nearest_extended(k)
-    return f"0x{m:016X}p{e:+d}L"
+    return f"{{0x{e + 63 + 16383:04X}, 0x{m:016X}ULL}}"
 
 
 def table(name, powers):
-    rows = "\n".join(f"    {literal(k)},  // 1e{k}" for k in powers)
-    return f"constexpr long double {name}[] = {{\n{rows}\n}};\n"
+    rows = "\n".join(f"    {pattern(k)},  // 1e{k}" for k in powers)
+    return f"constexpr ExtBits {name}[] = {{\n{rows}\n}};\n"
 
 
 out = ["// SPDX-License-Identifier: GPL-3.0-or-later\n"

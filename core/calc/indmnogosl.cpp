@@ -6,7 +6,7 @@ namespace IndMnogosl {
 
 Number CalcIndMnogosl(Number Dbn, Number l, Number N, Number Dr) {
   const Number r = toNumber((Ext(Dr) + Dbn) / 2);
-  const Ext numerator = 0.315L * Ext(r) * r * N * N;
+  const Ext numerator = 0.315_ext * Ext(r) * r * N * N;
   const Ext divisor = 6 * Ext(r) + 9 * Ext(l) + 10 * Ext(Dr);
   return toNumber(numerator / divisor);
 }

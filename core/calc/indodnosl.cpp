@@ -22,7 +22,7 @@ Formula FormulaFor(Number l, Number r) {
 
 std::optional<Number> CalcIndOdnosl(Number l, Number N, Number d_cm) {
   const Number r = toNumber(Ext(d_cm) / 2);
-  const Ext numerator = 0.394L * Ext(r) * r * N * N;
+  const Ext numerator = 0.394_ext * Ext(r) * r * N * N;
   switch (FormulaFor(l, r)) {
     case Formula::Long:
       return toNumber(numerator / (9 * Ext(r) + 10 * Ext(l)));

@@ -11,11 +11,11 @@ Number CalcOptAttenuation(Number L, Number A, Number Rn, const CommandContext& c
   OptimState& s = ctx.state.optim;
   const Number K = searches::DbToRatio(A, ctx.format);
   const Number t = toNumber((Ext(K) - 1) * Rn);
-  const Number c = toNumber(sqrt(Ext(L) / (8.66L * Ext(t))));
+  const Number c = toNumber(sqrt(Ext(L) / (8.66_ext * Ext(t))));
   s.DrA = c;
-  const Number N = toNumber(19.88L * sqrt(Ext(L) / c));
+  const Number N = toNumber(19.88_ext * sqrt(Ext(L) / c));
   s.Res4 = N;
-  const Number d = toNumber(0.841L * Ext(c) / sqrt(Ext(N)));
+  const Number d = toNumber(0.841_ext * Ext(c) / sqrt(Ext(N)));
   s.Res5 = d;
   s.lA = c;
   s.DbnA = toNumber(2 * Ext(c));
@@ -25,17 +25,17 @@ Number CalcOptAttenuation(Number L, Number A, Number Rn, const CommandContext& c
 Number CalcOptWire(Number L, Number d, Number Rn, const CommandContext& ctx) {
   OptimState& s = ctx.state.optim;
   const Number a = toNumber(Ext(d) * d * d * d * L);
-  const Number c = toNumber(3.8L * Ext(searches::FifthRoot(a, ctx.pump, ctx.format)));
+  const Number c = toNumber(3.8_ext * Ext(searches::FifthRoot(a, ctx.pump, ctx.format)));
   s.DrB = c;
   const Number m = searches::FifthRoot(L, ctx.pump, ctx.format);
   // The notice shows the bare number, with the separator the user sees everywhere else.
   ctx.fields.showNotice(NumberToText(m, ctx.format));
-  const Number R = toNumber(Ext(L) / (8.66L * (Ext(c) * c)));
+  const Number R = toNumber(Ext(L) / (8.66_ext * (Ext(c) * c)));
   const Number Avn = toNumber(20 * log10(Ext(R) / Rn + 1));
   s.Res4 = Avn;
   s.lB = c;
   s.DbnB = toNumber(2 * Ext(c));
-  const Number N = toNumber(19.88L * sqrt(Ext(L) / c));
+  const Number N = toNumber(19.88_ext * sqrt(Ext(L) / c));
   s.Res5 = N;
   return c;
 }

@@ -21,11 +21,11 @@ std::string Show(Ext v, const FormatSettings& format) { return NumberToText(v, f
 
 // ---- DbToRatio ----------------------------------------------------------------------------
 
-constexpr long double kRatioStep = 0.00001L;
-constexpr long double kLevelTolerance = 0.0001L;
+constexpr Ext kRatioStep = 0.00001_ext;
+constexpr Ext kLevelTolerance = 0.0001_ext;
 
-// 20 * log10(x) - A. The level of the grid rises with x: fyl2x is accurate to about one ulp of
-// the result, while the logarithms of two successive grid points (relative distance at least
+// 20 * log10(x) - A. The level of the grid rises with x: log10 is accurate to about one ulp of
+// the result (correctly rounded on the software backend), while the logarithms of two successive grid points (relative distance at least
 // 2^-53, results below 12 in magnitude) lie some 50 ulps apart or more.
 Ext LevelOffset(Number x, Number A) { return 20 * log10(Ext(x)) - A; }
 
@@ -42,8 +42,8 @@ class LevelAboveWindowFloor final : public MonotoneTest {
 
 // ---- FifthRoot ----------------------------------------------------------------------------
 
-constexpr long double kRootStep = 0.001L;
-constexpr long double kRootTolerance = 0.1L;
+constexpr Ext kRootStep = 0.001_ext;
+constexpr Ext kRootTolerance = 0.1_ext;
 
 Ext FifthPower(Number r) { return Ext(r) * r * r * r * r; }
 
@@ -62,7 +62,7 @@ class NearOrPastRoot final : public MonotoneTest {
 
 // ---- Turns --------------------------------------------------------------------------------
 
-constexpr long double kTurnsStep = 0.01L;
+constexpr Ext kTurnsStep = 0.01_ext;
 
 enum class Band { Below, Inside, Above };
 
@@ -78,9 +78,9 @@ struct CountTest {
   // a fault there leaves the count's thickness behind, and a fault in the thickness the previous
   // one.
   Evaluation evaluate(Number n, Number& Dr) const {
-    const Number w = toNumber(Ext(l) / (0.1L * Ext(d)));
+    const Number w = toNumber(Ext(l) / (0.1_ext * Ext(d)));
     const Number k = toNumber(Ext(n) / w);
-    Dr = toNumber((Ext(k) * d) * 0.1L);
+    Dr = toNumber((Ext(k) * d) * 0.1_ext);
     const Number Lc = IndMnogosl::CalcIndMnogosl(Dbn, l, n, Dr);
     const Ext deviation = Ext(Lc) - Lreq;
     const Ext hundredth = Ext(Lreq) / 100;
@@ -154,9 +154,9 @@ bool InductanceGrowsWithCount(const CountTest& test) {
   constexpr Number kSmallest = std::numeric_limits<Number>::min();
   try {
     const Number n = NextPoint(0, kTurnsStep);
-    const Number w = toNumber(Ext(test.l) / (0.1L * Ext(test.d)));
+    const Number w = toNumber(Ext(test.l) / (0.1_ext * Ext(test.d)));
     const Number k = toNumber(Ext(n) / w);
-    const Number Dr = toNumber((Ext(k) * test.d) * 0.1L);
+    const Number Dr = toNumber((Ext(k) * test.d) * 0.1_ext);
     const Number r = toNumber((Ext(Dr) + test.Dbn) / 2);
     const Number Lc = IndMnogosl::CalcIndMnogosl(test.Dbn, test.l, n, Dr);
     return k >= kSmallest && Dr >= kSmallest && r >= kSmallest && Lc >= kSmallest;
@@ -191,7 +191,7 @@ TurnsResult WalkCountByCount(const CountTest& test, Number& Dr, const FormatSett
   }
   return NotFound(n, kLiteralTurnsBound,
                   "Подбор числа витков прерван после " +
-                      Show(static_cast<long double>(kLiteralTurnsBound), format) + " шагов (" +
+                      Show(Ext::fromInteger(kLiteralTurnsBound), format) + " шагов (" +
                       Show(n, format) +
                       " витков): индуктивность так и не вошла в пределы 1 % от требуемой. "
                       "Проверьте размеры катушки: при отрицательных или ничтожно малых "

@@ -26,7 +26,7 @@ bool IsPositiveNormal(Number x) {
 }
 
 // 2^e for the binade [2^e, 2^(e+1)) that holds the positive normal x.
-long double BinadeFloor(Number x) {
+Number BinadeFloor(Number x) {
   const std::uint64_t bits = BitsOfNumber(x) & kExponentMask;
   Number floor;
   std::memcpy(&floor, &bits, sizeof floor);
@@ -36,37 +36,36 @@ long double BinadeFloor(Number x) {
 // A run of grid points x_0 + j * increment, j = 0 .. length, all inside one binade.
 struct Run {
   Number first;
-  long double increment;
+  Ext increment;
   std::uint64_t length;
 
   Number at(std::uint64_t j) const {
     // Exact: j * increment is a multiple of the binade's ulp below 2^64 ulps, and the sum is a
     // double of the binade.
-    return static_cast<Number>(static_cast<long double>(first) +
-                               static_cast<long double>(j) * increment);
+    return toNumber(Ext(first) + Ext::fromInteger(j) * increment);
   }
 };
 
 // The run of the grid that starts at x, a point produced by a step inside its own binade; length 0
 // when no run of two or more points can be formed. Only points below limit belong to it.
-Run RunFrom(Number x, long double step, Number limit) {
-  Run run{x, 0.0L, 0};
-  const long double top = 2.0L * BinadeFloor(x);
+Run RunFrom(Number x, Ext step, Number limit) {
+  Run run{x, Ext(), 0};
+  const Ext top = 2 * Ext(BinadeFloor(x));
   // Every point y <= last steps to y + increment inside the binade: y + step <= top - step, and
   // the rounding error of last itself (at most 2^(e-64)) is far below step wherever the step
   // still changes the value.
-  const long double last = top - 2.0L * step;
-  if (!(static_cast<long double>(x) <= last)) return run;
-  run.increment = static_cast<long double>(NextPoint(x, step)) - x;
-  if (!(run.increment > 0)) return run;
+  const Ext last = top - 2 * step;
+  if (!(Ext(x) <= last)) return run;
+  run.increment = Ext(NextPoint(x, step)) - x;
+  if (!(run.increment > Ext())) return run;
 
   // The largest length with at(length - 1) <= last: every point of the run but the last one
   // steps within the binade.
-  std::uint64_t length = static_cast<std::uint64_t>((last - x) / run.increment) + 1;
-  while (length > 1 && static_cast<long double>(run.at(length - 1)) > last) --length;
-  while (static_cast<long double>(run.at(length)) <= last) ++length;
+  std::uint64_t length = truncToUint64((last - x) / run.increment) + 1;
+  while (length > 1 && Ext(run.at(length - 1)) > last) --length;
+  while (Ext(run.at(length)) <= last) ++length;
   if (!(run.at(length) < limit)) {
-    length = static_cast<std::uint64_t>((static_cast<long double>(limit) - x) / run.increment);
+    length = truncToUint64((Ext(limit) - x) / run.increment);
     while (length > 0 && !(run.at(length) < limit)) --length;
     while (run.at(length + 1) < limit) ++length;
   }
@@ -76,9 +75,9 @@ Run RunFrom(Number x, long double step, Number limit) {
 
 }  // namespace
 
-Number NextPoint(Number x, long double step) { return toNumber(Ext(x) + step); }
+Number NextPoint(Number x, Ext step) { return toNumber(Ext(x) + step); }
 
-WalkResult FindFirstReached(Number start, long double step, MonotoneTest& test, Number limit) {
+WalkResult FindFirstReached(Number start, Ext step, MonotoneTest& test, Number limit) {
   WalkResult result{Outcome::Reached, start, 0, start, 0};
   auto reached = [&](Number x) {
     ++result.tests;

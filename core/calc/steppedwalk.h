@@ -27,7 +27,7 @@
 namespace steppedwalk {
 
 // One step of the grid: x + step at extended precision, rounded to a Number.
-Number NextPoint(Number x, long double step);
+Number NextPoint(Number x, Ext step);
 
 // What a search asks of the walker. Along the grid, reached() is false up to some point and true
 // from there on (a test that can raise a fault reports the fault as reached and raises it later,
@@ -57,7 +57,7 @@ struct WalkResult {
 
 // The first x_k, k >= 1, for which test.reached(x_k) holds. The start itself is not tested.
 // Points at or above limit are never tested.
-WalkResult FindFirstReached(Number start, long double step, MonotoneTest& test,
+WalkResult FindFirstReached(Number start, Ext step, MonotoneTest& test,
                             Number limit = std::numeric_limits<Number>::infinity());
 
 }  // namespace steppedwalk

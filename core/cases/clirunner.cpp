@@ -63,7 +63,7 @@ std::string RunNumber(const std::string& text, const FormatSettings& format) {
   std::vector<std::string> events;
   try {
     const Ext value = NumberFromText(text, format);
-    const ExtBits bits = BitsOf(value.value());
+    const ExtBits bits = BitsOf(value);
     events.push_back("extended=" + Hex(bits.signExponent, 4) + Hex(bits.significand, 16));
     const Number number = toNumber(value);
     unsigned long long raw;

@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The coilcalc developers
 #include "numtext/fpu.h"
 
+#if COILCALC_X87
+
 #include <fpu_control.h>
 
 namespace {
@@ -25,3 +27,9 @@ unsigned short CurrentFpuControlWord() {
 }
 
 unsigned short StartupFpuControlWord() { return static_cast<unsigned short>(kStartupControlWord); }
+
+#else
+
+void InitFpu() {}
+
+#endif

@@ -15,50 +15,29 @@ constexpr long long kUnderflowPower = -5120;
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // v scaled by 10^p: multiplied by the power factors for |p| when p > 0, divided by them when
-// p < 0, each operation rounded to extended. |p| must be below 5120.
-long double ScaleByPow10(long double v, long long p) {
+// p < 0, each operation rounded to extended with faults masked. |p| must be below 5120.
+Ext ScaleByPow10(Ext v, long long p) {
   const long long ap = p < 0 ? -p : p;
-  const long double small = kPow10Small[ap % 32];
+  const Ext small = FromBits(kPow10Small[ap % 32]);
   const std::size_t medium = static_cast<std::size_t>((ap / 32) % 16);
   const std::size_t large = static_cast<std::size_t>(ap / 512);
   if (p >= 0) {
-    v = v * small;
-    if (medium != 0) v = v * kPow10Medium[medium];
-    if (large != 0) v = v * kPow10Large[large];
+    v = maskedMul(v, small);
+    if (medium != 0) v = maskedMul(v, FromBits(kPow10Medium[medium]));
+    if (large != 0) v = maskedMul(v, FromBits(kPow10Large[large]));
   } else {
-    v = v / small;
-    if (medium != 0) v = v / kPow10Medium[medium];
-    if (large != 0) v = v / kPow10Large[large];
+    v = maskedDiv(v, small);
+    if (medium != 0) v = maskedDiv(v, FromBits(kPow10Medium[medium]));
+    if (large != 0) v = maskedDiv(v, FromBits(kPow10Large[large]));
   }
   return v;
 }
-
-// Round to an integer, to nearest with ties to even (the unit's rounding mode).
-long double RoundToInteger(long double v) { return __builtin_rintl(v); }
 
 [[noreturn]] void InvalidText(const std::string& text) {
   throw EConvertError("'" + text + "' is not a valid floating point value");
 }
 
 }  // namespace
-
-ExtBits BitsOf(long double v) {
-  unsigned char raw[sizeof(long double)];
-  std::memcpy(raw, &v, sizeof raw);
-  ExtBits bits{};
-  std::memcpy(&bits.significand, raw, 8);
-  std::memcpy(&bits.signExponent, raw + 8, 2);
-  return bits;
-}
-
-long double FromBits(ExtBits bits) {
-  unsigned char raw[sizeof(long double)] = {};
-  std::memcpy(raw, &bits.significand, 8);
-  std::memcpy(raw + 8, &bits.signExponent, 2);
-  long double v;
-  std::memcpy(&v, raw, sizeof v);
-  return v;
-}
 
 Ext NumberFromText(const std::string& text, const FormatSettings& format) {
   const std::string separator = format.separatorUtf8();
@@ -69,20 +48,22 @@ Ext NumberFromText(const std::string& text, const FormatSettings& format) {
   bool negative = false;
   if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
 
-  long double accumulator = 0.0L;
+  // Faults masked: an accumulator past the range becomes infinite and is refused below.
+  Ext accumulator = 0;
+  const auto take = [&](char digit) {
+    accumulator = maskedAdd(maskedMul(accumulator, 10), digit - '0');
+  };
   bool mantissa = false;  // a digit or the separator was taken
   long long fractionDigits = 0;
   while (i < n && isDigit(text[i])) {
-    accumulator = accumulator * 10.0L;
-    accumulator = accumulator + static_cast<long double>(text[i++] - '0');
+    take(text[i++]);
     mantissa = true;
   }
   if (text.compare(i, separator.size(), separator) == 0) {
     i += separator.size();
     mantissa = true;
     while (i < n && isDigit(text[i])) {
-      accumulator = accumulator * 10.0L;
-      accumulator = accumulator + static_cast<long double>(text[i++] - '0');
+      take(text[i++]);
       ++fractionDigits;
     }
   }
@@ -100,23 +81,22 @@ Ext NumberFromText(const std::string& text, const FormatSettings& format) {
   while (i < n && text[i] == ' ') ++i;
   if (i != n) InvalidText(text);
 
-  if (!__builtin_isfinite(accumulator)) InvalidText(text);  // more digits than the range holds
+  if (!isFinite(accumulator)) InvalidText(text);  // more digits than the range holds
   const long long power = exponent - fractionDigits;
-  long double value = power <= kUnderflowPower ? 0.0L : ScaleByPow10(accumulator, power);
-  if (!__builtin_isfinite(value)) InvalidText(text);
+  Ext value = power <= kUnderflowPower ? Ext() : ScaleByPow10(accumulator, power);
+  if (!isFinite(value)) InvalidText(text);
   if (negative) value = -value;
-  return Ext(value);
+  return value;
 }
 
 std::string NumberToText(Ext x, const FormatSettings& format) {
-  const long double v = x.value();
-  const ExtBits bits = BitsOf(v);
+  const ExtBits bits = BitsOf(x);
   const bool negative = (bits.signExponent & 0x8000) != 0;
   const int biased = bits.signExponent & 0x7FFF;
   constexpr unsigned long long kIntegerBit = 1ULL << 63;
 
   // Zero, and every value subnormal in the extended format (pseudo-denormals included).
-  if (biased == 0 || v == 0.0L) return "0";
+  if (biased == 0) return "0";
   if (biased == 0x7FFF) {
     if (bits.significand == kIntegerBit) return negative ? "-INF" : "INF";
     return "NAN";  // every NaN, and the pseudo-infinities and pseudo-NaNs the unit rejects
@@ -128,13 +108,13 @@ std::string NumberToText(Ext x, const FormatSettings& format) {
   const long long scaled = e * 19728;
   long long E = (scaled >= 0 ? scaled / 65536 : -((-scaled + 65535) / 65536)) + 1;
 
-  const long double magnitude = FromBits({static_cast<unsigned short>(biased), bits.significand});
-  long double s = RoundToInteger(ScaleByPow10(magnitude, 18 - E));
-  if (s >= 1e18L) {
-    s = s / 10.0L;
+  const Ext magnitude = abs(x);
+  Ext s = rint(ScaleByPow10(magnitude, 18 - E));
+  if (s >= Ext(1e18)) {
+    s = s / 10;
     ++E;
   }
-  unsigned long long integer = static_cast<unsigned long long>(RoundToInteger(s));
+  unsigned long long integer = truncToUint64(rint(s));
 
   char raw[19];
   for (int k = 17; k >= 0; --k) {

@@ -20,11 +20,3 @@ Ext NumberFromText(const std::string& text, const FormatSettings& format);
 // separators. Examples with ",": 0.5 -> "0,5"; 1e15 -> "1E15"; 0.00001 -> "1E-5";
 // sqrt(2) -> "1,4142135623731"; -0 -> "0"; infinity -> "INF"; NaN -> "NAN". Never fails.
 std::string NumberToText(Ext value, const FormatSettings& format);
-
-// The raw x87 bit pattern of an extended value: 16 bits of sign and exponent, 64-bit significand.
-struct ExtBits {
-  unsigned short signExponent;
-  unsigned long long significand;
-};
-ExtBits BitsOf(long double v);
-long double FromBits(ExtBits bits);

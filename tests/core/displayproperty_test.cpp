@@ -16,7 +16,11 @@ namespace {
 
 // The rendition is an 18-digit integer formed by a few rounded scalings: a few units of its last
 // digit, relative to the 15th digit a few thousandths.
-constexpr long double kSlackIn15thDigitUnits = 0.005L;
+constexpr Ext kSlackIn15thDigitUnits = 0.005_ext;
+
+// 10^k, |k| < 500, as the extended value number entry reads (exact to 10^27, then within a few
+// units of the last place: far finer than the slack above).
+Ext PowerOfTen(long long k) { return NumberFromText("1e" + std::to_string(k), FormatSettings{U'.'}); }
 
 double FromPattern(std::uint64_t pattern) {
   double d;
@@ -42,21 +46,20 @@ std::string CheckShownAs(double v, const std::string& text, const FormatSettings
   const std::string sep = format.separatorUtf8();
   if (fuzzprops::SignificantDigits(text, sep) > 15) return "more than 15 digits: " + text;
   if ((text[0] == '-') != (v < 0)) return "sign lost: " + text;
-  long double back;
+  Ext back;
   try {
-    back = NumberFromText(text, format).value();
+    back = NumberFromText(text, format);
   } catch (const Exception& e) {
     return "does not read back: " + text;
   }
   // The original's own decimal exponent: a text rounded up to the next power of ten counts in
   // the original's digits.
-  const long double magnitude = std::fabs(static_cast<long double>(v));
+  const Ext magnitude = abs(Ext(v));
   long long X = DecimalExponentOf(text, sep);
-  if (magnitude < std::pow(10.0L, static_cast<long double>(X - 1))) --X;
-  const long double unit = std::pow(10.0L, static_cast<long double>(X - 15));
-  const long double off = std::fabs(back - static_cast<long double>(v)) / unit;
-  if (off > 0.5L + kSlackIn15thDigitUnits)
-    return text + " is " + std::to_string(static_cast<double>(off)) + " units of the 15th digit off";
+  if (magnitude < PowerOfTen(X - 1)) --X;
+  const Ext off = abs(back - v) * PowerOfTen(15 - X);
+  if (off > 0.5_ext + kSlackIn15thDigitUnits)
+    return text + " is " + std::to_string(toNumber(off)) + " units of the 15th digit off";
   return {};
 }
 
@@ -87,9 +90,9 @@ const Batch kBatches[] = {
     // Halfway cases of the 15-digit rounding: d.dddddddddddddd5 x 10^k over the whole range.
     {"FifteenDigitHalfway",
      [](std::mt19937_64& g) {
-       const long double digits = static_cast<long double>(100000000000000ULL + g() % 900000000000000ULL);
+       const Ext digits = Ext::fromInteger(100000000000000ULL + g() % 900000000000000ULL);
        const int k = static_cast<int>(g() % 600) - 300;
-       const double d = static_cast<double>((digits + 0.5L) * std::pow(10.0L, static_cast<long double>(k - 14)));
+       const double d = toNumber((digits + 0.5) * PowerOfTen(k - 14));
        return (g() & 1) ? -d : d;
      }},
     // Numbers of a plain size, as typed into the fields.

@@ -11,15 +11,14 @@ namespace {
 const FormatSettings kComma{U','};
 
 struct Shown {
-  long double value;
+  Number value;
   const char* text;
 };
 
 class NumberDisplay : public testing::TestWithParam<Shown> {};
 
 TEST_P(NumberDisplay, ShowsFifteenDigits) {
-  EXPECT_EQ(NumberToText(GetParam().value, kComma), GetParam().text)
-      << static_cast<double>(GetParam().value);
+  EXPECT_EQ(NumberToText(GetParam().value, kComma), GetParam().text) << GetParam().value;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -45,10 +44,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Shown{11037.20006864465, "11037,2000686447"}));
 
 TEST(NumberDisplay, SpecialValues) {
-  const long double inf = __builtin_infl();
+  const Number inf = __builtin_inf();
   EXPECT_EQ(NumberToText(inf, kComma), "INF");
   EXPECT_EQ(NumberToText(-inf, kComma), "-INF");
-  EXPECT_EQ(NumberToText(__builtin_nanl(""), kComma), "NAN");
+  EXPECT_EQ(NumberToText(__builtin_nan(""), kComma), "NAN");
   // Extended subnormals and pseudo-denormals show as zero; unnormals as NAN.
   EXPECT_EQ(NumberToText(FromBits({0x0000, 1}), kComma), "0");
   EXPECT_EQ(NumberToText(FromBits({0x8000, 0x8000000000000000ULL}), kComma), "0");

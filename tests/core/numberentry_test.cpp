@@ -13,7 +13,7 @@ const FormatSettings kPoint{U'.'};
 
 struct Valid {
   const char* text;
-  long double value;
+  Ext value;
 };
 
 class NumberEntryValid : public testing::TestWithParam<Valid> {};
@@ -21,18 +21,18 @@ class NumberEntryValid : public testing::TestWithParam<Valid> {};
 TEST_P(NumberEntryValid, ReadsTheValue) {
   const Valid& c = GetParam();
   const Ext v = NumberFromText(c.text, kComma);
-  EXPECT_EQ(v.value(), c.value) << c.text;
+  EXPECT_TRUE(v == c.value) << c.text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Basic, NumberEntryValid,
-    testing::Values(Valid{"12,5", 12.5L}, Valid{" -0,25 ", -0.25L}, Valid{",5", 0.5L},
-                    Valid{"5,", 5.0L}, Valid{"+7", 7.0L}, Valid{"0005,500", 5.5L},
-                    Valid{"1e3", 1000.0L}, Valid{"1,5e2", 150.0L}, Valid{",", 0.0L},
-                    Valid{"1e", 1.0L}, Valid{"1e+", 1.0L}, Valid{"1e-", 1.0L}, Valid{",e5", 0.0L},
-                    Valid{"   42   ", 42.0L}, Valid{"1E+2", 100.0L},
+    testing::Values(Valid{"12,5", 12.5}, Valid{" -0,25 ", -0.25}, Valid{",5", 0.5},
+                    Valid{"5,", 5.0}, Valid{"+7", 7.0}, Valid{"0005,500", 5.5},
+                    Valid{"1e3", 1000.0}, Valid{"1,5e2", 150.0}, Valid{",", 0.0},
+                    Valid{"1e", 1.0}, Valid{"1e+", 1.0}, Valid{"1e-", 1.0}, Valid{",e5", 0.0},
+                    Valid{"   42   ", 42.0}, Valid{"1E+2", 100.0},
                     // 19 digits are exact in the accumulator.
-                    Valid{"9223372036854775807", 9223372036854775807.0L}));
+                    Valid{"9223372036854775807", Ext::fromInteger(9223372036854775807ULL)}));
 
 // Values that must come from the accumulator and the power factors, given as bit patterns.
 struct Bits {
@@ -45,7 +45,7 @@ class NumberEntryBits : public testing::TestWithParam<Bits> {};
 
 TEST_P(NumberEntryBits, ExactExtendedBits) {
   const Bits& c = GetParam();
-  const ExtBits b = BitsOf(NumberFromText(c.text, kComma).value());
+  const ExtBits b = BitsOf(NumberFromText(c.text, kComma));
   EXPECT_EQ(b.signExponent, c.signExponent) << c.text;
   EXPECT_EQ(b.significand, c.significand) << c.text;
 }
@@ -68,17 +68,20 @@ TEST(NumberEntry, HalfwayCaseStoresToTheEvenDouble) {
 }
 
 TEST(NumberEntry, TinyValuesUnderflowQuietlyAndHugeOnesOverflowOnTheStore) {
-  EXPECT_GT(NumberFromText("1e-400", kComma).value(), 0.0L);
+  EXPECT_TRUE(NumberFromText("1e-400", kComma) > 0);
   EXPECT_EQ(toNumber(NumberFromText("1e-400", kComma)), 0.0);
-  EXPECT_EQ(NumberFromText("1e-4999", kComma).value(), 0.0L);
+  EXPECT_TRUE(NumberFromText("1e-4999", kComma) == 0);
   // p <= -5120 gives zero without scaling.
-  EXPECT_EQ(NumberFromText("0," + std::string(5200, '0') + "1", kComma).value(), 0.0L);
+  EXPECT_TRUE(NumberFromText("0," + std::string(5200, '0') + "1", kComma) == 0);
   EXPECT_THROW(toNumber(NumberFromText("1e500", kComma)), EOverflow);
   EXPECT_THROW(toNumber(NumberFromText("1e400", kComma)), EOverflow);
   EXPECT_EQ(toNumber(NumberFromText("1,7976931348623157e308", kComma)), 1.7976931348623157e308);
 }
 
 TEST(NumberEntry, LeavesTheUnitAsItFoundIt) {
+#if !COILCALC_X87
+  GTEST_SKIP() << "the software backend of Ext sets up no x87 unit";
+#else
   InitFpu();
   for (const char* text : {"1e4999", "1e-4999", "1e500", "x"}) {
     try {
@@ -87,6 +90,7 @@ TEST(NumberEntry, LeavesTheUnitAsItFoundIt) {
     }
     EXPECT_EQ(CurrentFpuControlWord(), StartupFpuControlWord()) << text;
   }
+#endif
 }
 
 class NumberEntryInvalid : public testing::TestWithParam<std::string> {};
@@ -110,11 +114,11 @@ INSTANTIATE_TEST_SUITE_P(
                     std::string(5000, '9')));
 
 TEST(NumberEntry, UsesOnlyTheCurrentSeparator) {
-  EXPECT_EQ(NumberFromText("12.5", kPoint).value(), 12.5L);
+  EXPECT_TRUE(NumberFromText("12.5", kPoint) == 12.5);
   EXPECT_THROW(NumberFromText("12,5", kPoint), EConvertError);
   // A separator of several UTF-8 bytes (the Arabic decimal separator).
   const FormatSettings arabic{U'\u066B'};
-  EXPECT_EQ(NumberFromText("2\u066B5", arabic).value(), 2.5L);
+  EXPECT_TRUE(NumberFromText("2\u066B5", arabic) == 2.5);
   EXPECT_THROW(NumberFromText("2\xD9", arabic), EConvertError);
 }
 

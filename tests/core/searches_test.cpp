@@ -211,7 +211,7 @@ TEST(DbToRatio, SteppedOverLevelsAreNeverMetPointByPoint) {
   for (Number A : {-99.99, -100.0001, -99.995}) {
     const literal::Walk slow = literal::DbToRatio(A, 50000);
     EXPECT_FALSE(slow.ended) << A;
-    EXPECT_GT(20 * log10(Ext(slow.value)) - A, Ext(0.0001L));
+    EXPECT_GT(20 * log10(Ext(slow.value)) - A, 0.0001_ext);
   }
 }
 
@@ -256,10 +256,10 @@ TEST(FifthRoot, RefusesArgumentsWhoseRootLiesBeyondTheStall) {
 
 TEST(Grid, StallsWhereTheStepFallsBelowHalfAnUlp) {
   struct Stall {
-    long double step;
+    Ext step;
     int exponent;
   };
-  for (Stall s : {Stall{0.00001L, 37}, Stall{0.001L, 44}, Stall{0.01L, 47}}) {
+  for (Stall s : {Stall{0.00001_ext, 37}, Stall{0.001_ext, 44}, Stall{0.01_ext, 47}}) {
     const Number edge = Pow2(s.exponent);
     EXPECT_EQ(NextPoint(edge, s.step), edge);
     EXPECT_GT(NextPoint(Below(edge), s.step), Below(edge));
@@ -306,7 +306,7 @@ TEST(Turns, RefusesCountsBeyondItsLimit) {
   const searches::TurnsResult r = searches::TurnsSearch(1, 5, 1, 1e30, Dr, kComma);
   EXPECT_FALSE(r.found);
   EXPECT_LT(r.n, searches::kTurnsLimit);
-  EXPECT_GE(NextPoint(r.n, 0.01L), searches::kTurnsLimit);
+  EXPECT_GE(NextPoint(r.n, 0.01_ext), searches::kTurnsLimit);
   EXPECT_NE(r.notice.find("нужно больше 68719476736 витков"), std::string::npos) << r.notice;
 }
 
@@ -357,12 +357,12 @@ TEST(Turns, CountByCountWalkStopsAtItsBound) {
 // increment while its sum stays below the binade's top.
 TEST(Grid, IncrementIsConstantInsideEachBinade) {
   std::mt19937_64 rng(12345);
-  for (long double step : {0.00001L, 0.001L, 0.01L}) {
+  for (Ext step : {0.00001_ext, 0.001_ext, 0.01_ext}) {
     for (int e = -30; e < 48; ++e) {
-      const long double lo = Pow2(e), top = 2.0L * lo;
+      const Ext lo = Pow2(e), top = 2 * lo;
       if (top - lo < 8 * step) continue;
       std::uniform_int_distribution<std::uint64_t> mantissa(0, (1ULL << 52) - 1);
-      std::set<long double> increments;
+      std::set<Ext> increments;
       for (int i = 0; i < 400; ++i) {
         const std::uint64_t b = Bits(Pow2(e)) | mantissa(rng);
         Number y;
@@ -370,16 +370,16 @@ TEST(Grid, IncrementIsConstantInsideEachBinade) {
         if (y > top - 3 * step) continue;
         const Number z = NextPoint(y, step);
         if (Exponent(z) != Exponent(y)) continue;
-        increments.insert(static_cast<long double>(NextPoint(z, step)) - z);
+        increments.insert(Ext(NextPoint(z, step)) - z);
       }
-      EXPECT_LE(increments.size(), 1u) << "step " << static_cast<double>(step) << " binade " << e;
+      EXPECT_LE(increments.size(), 1u) << "step " << toNumber(step) << " binade " << e;
     }
   }
 }
 
 // Every point of a long literal accumulation is found by the walker at its own index, around
 // every binade edge on the way and at random places between.
-void CheckWalkerFindsEveryPoint(Number start, long double step, std::uint64_t points,
+void CheckWalkerFindsEveryPoint(Number start, Ext step, std::uint64_t points,
                                 std::mt19937_64& rng, std::uint64_t startIndex = 0) {
   std::vector<Number> path;
   path.reserve(points + 1);
@@ -409,8 +409,8 @@ void CheckWalkerFindsEveryPoint(Number start, long double step, std::uint64_t po
 
 TEST(Grid, WalkerFindsEveryPointFromZero) {
   std::mt19937_64 rng(1);
-  CheckWalkerFindsEveryPoint(0, 0.00001L, 1u << 24, rng);  // up to about 168
-  CheckWalkerFindsEveryPoint(0, 0.01L, 1u << 24, rng);     // up to about 168000
+  CheckWalkerFindsEveryPoint(0, 0.00001_ext, 1u << 24, rng);  // up to about 168
+  CheckWalkerFindsEveryPoint(0, 0.01_ext, 1u << 24, rng);     // up to about 168000
 }
 
 TEST(Grid, WalkerFindsEveryPointFromArbitraryStarts) {
@@ -418,7 +418,7 @@ TEST(Grid, WalkerFindsEveryPointFromArbitraryStarts) {
   std::uniform_real_distribution<double> exponent(-40, 40);
   for (int i = 0; i < 12; ++i) {
     const Number start = std::pow(2.0, exponent(rng));
-    CheckWalkerFindsEveryPoint(start, 0.001L, 1u << 20, rng);
+    CheckWalkerFindsEveryPoint(start, 0.001_ext, 1u << 20, rng);
   }
 }
 
@@ -426,11 +426,11 @@ TEST(Grid, WalkerFindsEveryPointFromArbitraryStarts) {
 // own point literally across the last binade edges and find each point again from the start.
 TEST(Grid, WalkerFindsEveryPointAcrossTheHighestBinadeEdges) {
   struct Far {
-    long double step;
+    Ext step;
     int exponent;
   };
-  for (Far f : {Far{0.00001L, 36}, Far{0.00001L, 30}, Far{0.01L, 45}, Far{0.01L, 36}}) {
-    AtLeast near(Pow2(f.exponent) - 500 * static_cast<double>(f.step));
+  for (Far f : {Far{0.00001_ext, 36}, Far{0.00001_ext, 30}, Far{0.01_ext, 45}, Far{0.01_ext, 36}}) {
+    AtLeast near(Pow2(f.exponent) - 500 * toNumber(f.step));
     const steppedwalk::WalkResult from = FindFirstReached(0, f.step, near);
     ASSERT_EQ(from.outcome, Outcome::Reached);
     Number x = from.point;
@@ -446,7 +446,7 @@ TEST(Grid, WalkerFindsEveryPointAcrossTheHighestBinadeEdges) {
 
 TEST(Grid, WalkerNeedsFewTests) {
   std::uint64_t most = 0;
-  for (long double step : {0.00001L, 0.001L, 0.01L}) {
+  for (Ext step : {0.00001_ext, 0.001_ext, 0.01_ext}) {
     for (Number target = 1e-6; target < 1e14; target *= 1.37) {
       AtLeast test(target);
       const steppedwalk::WalkResult r = FindFirstReached(0, step, test);
@@ -459,14 +459,14 @@ TEST(Grid, WalkerNeedsFewTests) {
 
 TEST(Grid, WalkerReportsTheStallAndTheLimit) {
   AtLeast never(1e300);
-  const steppedwalk::WalkResult stall = FindFirstReached(0, 0.00001L, never);
+  const steppedwalk::WalkResult stall = FindFirstReached(0, 0.00001_ext, never);
   EXPECT_EQ(stall.outcome, Outcome::Stalled);
   EXPECT_EQ(stall.point, Pow2(37));
-  const steppedwalk::WalkResult limit = FindFirstReached(0, 0.01L, never, 1000.0);
+  const steppedwalk::WalkResult limit = FindFirstReached(0, 0.01_ext, never, 1000.0);
   EXPECT_EQ(limit.outcome, Outcome::Limit);
   EXPECT_GE(limit.point, 1000.0);
   EXPECT_LT(limit.previous, 1000.0);
-  EXPECT_EQ(NextPoint(limit.previous, 0.01L), limit.point);
+  EXPECT_EQ(NextPoint(limit.previous, 0.01_ext), limit.point);
 }
 
 // ---- Far inputs: the literal walk resumed a little before the answer --------------------------
@@ -474,7 +474,7 @@ TEST(Grid, WalkerReportsTheStallAndTheLimit) {
 TEST(FarInputs, DbToRatioAt200dB) {
   const searches::WalkResult fast = searches::DbToRatioWalk(200);
   AtLeast near(fast.value - 0.02);
-  const steppedwalk::WalkResult from = FindFirstReached(0, 0.00001L, near);
+  const steppedwalk::WalkResult from = FindFirstReached(0, 0.00001_ext, near);
   const literal::Walk slow = literal::DbToRatio(200, 100000, from.point, from.steps);
   ASSERT_TRUE(slow.ended);
   EXPECT_SAME_NUMBER(fast.value, slow.value);
@@ -488,7 +488,7 @@ TEST(FarInputs, FifthRootOfHugeArguments) {
     const searches::WalkResult fast = searches::FifthRootWalk(a, pump);
     AtLeast near(fast.value - 2.0);
     const Number start = toNumber(sqrt(Ext(toNumber(sqrt(Ext(toNumber(sqrt(Ext(a)))))))));
-    const steppedwalk::WalkResult from = FindFirstReached(start, 0.001L, near);
+    const steppedwalk::WalkResult from = FindFirstReached(start, 0.001_ext, near);
     const literal::Walk slow = literal::FifthRootFrom(a, from.point, from.steps, pump, 10000);
     ASSERT_TRUE(slow.ended) << a;
     EXPECT_SAME_NUMBER(fast.value, slow.value);
@@ -522,11 +522,11 @@ double LogUniform(std::mt19937_64& rng, double lo, double hi) {
 }
 
 // The grid point from which to resume a literal walk that should end at index `steps`.
-steppedwalk::WalkResult ResumePoint(Number start, long double step, Number answer,
+steppedwalk::WalkResult ResumePoint(Number start, Ext step, Number answer,
                                     std::uint64_t steps) {
   steppedwalk::WalkResult from{Outcome::Reached, start, 0, start, 0};
   if (steps <= kFullWalk) return from;
-  AtLeast near(answer - kWindow * static_cast<double>(step));
+  AtLeast near(answer - kWindow * toNumber(step));
   from = FindFirstReached(start, step, near);
   EXPECT_LT(from.steps, steps);
   return from;
@@ -541,7 +541,7 @@ void CheckRatio(Number A) {
     refused = true;
   }
   if (!refused) {
-    const steppedwalk::WalkResult from = ResumePoint(0, 0.00001L, fast.value, fast.steps);
+    const steppedwalk::WalkResult from = ResumePoint(0, 0.00001_ext, fast.value, fast.steps);
     const literal::Walk slow =
         literal::DbToRatio(A, fast.steps - from.steps, from.point, from.steps);
     ASSERT_TRUE(slow.ended) << A;
@@ -556,7 +556,7 @@ void CheckRatio(Number A) {
   steppedwalk::WalkResult from{Outcome::Reached, 0, 0, 0, 0};
   if (below > 0.0001) {
     AtLeast near(below);
-    from = FindFirstReached(0, 0.00001L, near);
+    from = FindFirstReached(0, 0.00001_ext, near);
     from.point = from.previous;  // its level lies below A - 0.001
     --from.steps;
   }
@@ -564,7 +564,7 @@ void CheckRatio(Number A) {
   do {
     slow = literal::DbToRatio(A, 100, slow.value, slow.steps);
     ASSERT_FALSE(slow.ended) << A;
-  } while (!(20 * log10(Ext(slow.value)) - A >= 0.0001L));
+  } while (!(20 * log10(Ext(slow.value)) - A >= 0.0001_ext));
 }
 
 TEST(Differential, DbToRatio) {
@@ -597,7 +597,7 @@ void CheckRoot(Number a) {
   CountingPump fastPump, slowPump;
   const searches::WalkResult fast = searches::FifthRootWalk(a, fastPump);
   const Number start = toNumber(sqrt(Ext(toNumber(sqrt(Ext(toNumber(sqrt(Ext(a)))))))));
-  const steppedwalk::WalkResult from = ResumePoint(start, 0.001L, fast.value, fast.steps);
+  const steppedwalk::WalkResult from = ResumePoint(start, 0.001_ext, fast.value, fast.steps);
   const literal::Walk slow = from.steps == 0
                                  ? literal::FifthRoot(a, slowPump)
                                  : literal::FifthRootFrom(a, from.point, from.steps, slowPump);
@@ -614,8 +614,8 @@ TEST(Differential, FifthRoot) {
   }
   // Arguments whose start or root lies at a binade edge of r.
   for (int e = -6; e <= 12; ++e) {
-    const long double r = Pow2(e);
-    for (long double f : {0.999L, 0.9999999L, 1.0L, 1.0000001L, 1.001L}) {
+    const Number r = Pow2(e);
+    for (Ext f : {0.999_ext, 0.9999999_ext, 1.0_ext, 1.0000001_ext, 1.001_ext}) {
       CheckRoot(toNumber(Ext(r) * r * r * r * r * f));
       CheckRoot(toNumber(Ext(r) * r * r * r * r * r * r * r * f));
     }
@@ -623,7 +623,7 @@ TEST(Differential, FifthRoot) {
   for (Number a : {5100.0, 1000.0, 318.75, 100.0, 32.0, 2.0, 1.0, 0.5, 0.01, 0.0, 1e10}) {
     CheckRoot(a);
     CheckRoot(Below(a + 1e-300));
-    CheckRoot(toNumber(Ext(a) * 1.0000000001L));
+    CheckRoot(toNumber(Ext(a) * 1.0000000001_ext));
   }
 }
 
@@ -658,7 +658,7 @@ void CheckTurns(Number Dbn, Number l, Number d, Number Lreq) {
     ASSERT_EQ(Bits(fastDr), Bits(slowDr)) << what.str();
     return;
   }
-  const steppedwalk::WalkResult from = ResumePoint(0, 0.01L, fast.n, fast.steps);
+  const steppedwalk::WalkResult from = ResumePoint(0, 0.01_ext, fast.n, fast.steps);
   const std::uint64_t more = fast.steps - from.steps + (fast.found ? 0 : 300);
   const std::string slowFault = FaultOf([&] {
     const literal::Walk r =

@@ -33,6 +33,15 @@
 
 namespace fuzzprops {
 
+// The x87 control word where Ext runs on the unit; the software backend has no unit to disturb.
+inline unsigned ControlWord() {
+#if COILCALC_X87
+  return CurrentFpuControlWord();
+#else
+  return 0;
+#endif
+}
+
 // The separators the targets try: ASCII, two two-byte code points and a four-byte one.
 inline char32_t SeparatorFor(std::uint8_t selector) {
   static const char32_t kSeparators[] = {U'.', U',', U'\u066B', U'\u00B7', U'\U0001F4A0'};
@@ -112,22 +121,22 @@ inline Expect ExpectedOutcome(const EntryShape& s) {
 
 // For up to 19 digits and a power of ten within +-27 the value is one rounding away from exact:
 // the accumulator and the one power factor are exact.
-inline bool ExactlyPredictable(const EntryShape& s, long double& expected) {
+inline bool ExactlyPredictable(const EntryShape& s, Ext& expected) {
   const std::size_t first = s.digits.find_first_not_of('0');
   const std::string significant = first == std::string::npos ? "0" : s.digits.substr(first);
   const long long power = s.exponent - (static_cast<long long>(s.digits.size()) - s.integerDigits);
   if (significant.size() > 19 || power < -27 || power > 27) return false;
   unsigned long long accumulator = 0;
   for (char c : significant) accumulator = accumulator * 10 + static_cast<unsigned>(c - '0');
-  long double factor = 1.0L;
-  for (long long k = 0; k < (power < 0 ? -power : power); ++k) factor *= 10.0L;
-  const long double a = static_cast<long double>(accumulator);
+  Ext factor = 1;
+  for (long long k = 0; k < (power < 0 ? -power : power); ++k) factor = factor * 10;
+  const Ext a = Ext::fromInteger(accumulator);
   expected = power < 0 ? a / factor : a * factor;
   if (s.negative) expected = -expected;
   return true;
 }
 
-inline bool SameBits(long double a, long double b) {
+inline bool SameBits(Ext a, Ext b) {
   const ExtBits x = BitsOf(a), y = BitsOf(b);
   return x.signExponent == y.signExponent && x.significand == y.significand;
 }
@@ -135,16 +144,16 @@ inline bool SameBits(long double a, long double b) {
 // Number entry of one text under one separator: a value or EConvertError with the exact message,
 // nothing else; the outcome the grammar allows; the control word left as it was.
 inline std::string CheckEntryText(const std::string& text, const FormatSettings& format) {
-  const unsigned short controlWord = CurrentFpuControlWord();
+  const unsigned controlWord = ControlWord();
   const EntryShape shape = ShapeOf(text, format.separatorUtf8());
   const Expect expect = ExpectedOutcome(shape);
   std::string why;
   try {
-    const long double value = NumberFromText(text, format).value();
+    const Ext value = NumberFromText(text, format);
     if (expect == Expect::Error) why = "accepted a text the grammar refuses";
-    else if (__builtin_isnan(value) || __builtin_isinf(value)) why = "returned a non-finite value";
-    else if ((__builtin_signbit(value) != 0) != shape.negative) why = "wrong sign";
-    long double expected;
+    else if (!isFinite(value)) why = "returned a non-finite value";
+    else if ((BitsOf(value).signExponent >= 0x8000) != shape.negative) why = "wrong sign";
+    Ext expected;
     if (why.empty() && ExactlyPredictable(shape, expected) && !SameBits(value, expected))
       why = "value differs from the singly rounded one";
   } catch (const EConvertError& e) {
@@ -156,7 +165,7 @@ inline std::string CheckEntryText(const std::string& text, const FormatSettings&
   } catch (...) {
     why = "threw a non-standard exception";
   }
-  if (why.empty() && CurrentFpuControlWord() != controlWord) why = "changed the FPU control word";
+  if (why.empty() && ControlWord() != controlWord) why = "changed the FPU control word";
   InitFpu();
   return why.empty() ? why : why + " (text hex " + Hex(text) + ")";
 }
@@ -190,7 +199,7 @@ inline std::string CheckDisplayText(const std::string& text, const FormatSetting
   if (text.empty()) return "empty display text";
   if (SignificantDigits(text, format.separatorUtf8()) > 15) return "more than 15 digits: " + text;
   try {
-    const long double back = NumberFromText(text, format).value();
+    const Ext back = NumberFromText(text, format);
     const std::string again = NumberToText(back, format);
     if (again != text && !((BitsOf(back).signExponent & 0x7FFF) == 0 && again == "0"))
       return "'" + text + "' reads back as a value shown as '" + again + "'";
@@ -207,8 +216,8 @@ inline std::string CheckNumberDisplay(const std::uint8_t* data, std::size_t size
   std::memcpy(&bits.significand, raw, 8);
   std::memcpy(&bits.signExponent, raw + 8, 2);
   const FormatSettings format{SeparatorFor(size > 10 ? data[10] : 1)};
-  const long double v = FromBits(bits);
-  const unsigned short controlWord = CurrentFpuControlWord();
+  const Ext v = FromBits(bits);
+  const unsigned controlWord = ControlWord();
   std::string text;
   try {
     text = NumberToText(v, format);
@@ -216,7 +225,7 @@ inline std::string CheckNumberDisplay(const std::uint8_t* data, std::size_t size
     return std::string("display threw: ") + e.what() + " (bits " + Hex({reinterpret_cast<char*>(raw), 10}) + ")";
   }
   std::string why;
-  if (CurrentFpuControlWord() != controlWord) why = "display changed the FPU control word";
+  if (ControlWord() != controlWord) why = "display changed the FPU control word";
   const bool negative = (bits.signExponent & 0x8000) != 0;
   const int biased = bits.signExponent & 0x7FFF;
   const bool integerBit = (bits.significand >> 63) != 0;
@@ -229,7 +238,7 @@ inline std::string CheckNumberDisplay(const std::uint8_t* data, std::size_t size
     if (text != "NAN") why = "NaN or invalid operand shown as '" + text + "'";
   } else if (text == "INF" || text == "-INF" || text == "NAN") {
     why = "finite value shown as '" + text + "'";
-  } else if (biased == 0 || v == 0.0L) {
+  } else if (biased == 0 || v == 0) {
     if (text != "0") why = "zero or extended subnormal shown as '" + text + "'";
   } else if ((text[0] == '-') != negative) {
     why = "sign of '" + text + "' does not match";
@@ -373,9 +382,9 @@ inline bool TakesTheCountByCountWalk(const CommandCase& c) {
   if (!(Dbn >= 0 && l > 0 && d > 0)) return true;
   const Number smallest = 2.2250738585072014e-308;
   try {
-    const Number n = steppedwalk::NextPoint(0, 0.01L);
-    const Number k = toNumber(Ext(n) / toNumber(Ext(l) / (0.1L * Ext(d))));
-    const Number Dr = toNumber((Ext(k) * d) * 0.1L);
+    const Number n = steppedwalk::NextPoint(0, 0.01_ext);
+    const Number k = toNumber(Ext(n) / toNumber(Ext(l) / (0.1_ext * Ext(d))));
+    const Number Dr = toNumber((Ext(k) * d) * 0.1_ext);
     const Number r = toNumber((Ext(Dr) + Dbn) / 2);
     const Number Lc = IndMnogosl::CalcIndMnogosl(Dbn, l, n, Dr);
     return !(k >= smallest && Dr >= smallest && r >= smallest && Lc >= smallest);

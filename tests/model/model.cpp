@@ -8,7 +8,7 @@
 #include <cstring>
 #include <map>
 
-#include "numtext/ext.h"  // only for the x87 logarithm, see Log10 below
+#include "numtext/ext.h"  // only for the program's logarithm, see Log10 below
 
 namespace model {
 
@@ -19,10 +19,9 @@ namespace {
 constexpr mpfr_exp_t kExtEmin = -16444, kExtEmax = 16384;
 constexpr mpfr_exp_t kNumEmin = -1073, kNumEmax = 1024;
 
-// An MPFR value of P bits kept inline (one limb), so that temporaries cost no allocation.
+// An MPFR value of P bits kept inline, so that temporaries cost no allocation.
 template <mpfr_prec_t P>
 class Float {
-  static_assert(P <= GMP_NUMB_BITS, "one limb");
 
  public:
   Float() {
@@ -38,7 +37,7 @@ class Float {
   mpfr_srcptr p() const { return x_; }
 
  private:
-  mp_limb_t limb_[1];
+  mp_limb_t limb_[(P + GMP_NUMB_BITS - 1) / GMP_NUMB_BITS];
   mpfr_t x_;
 };
 
@@ -128,15 +127,17 @@ Ext Abs(const Ext& a) {
   return r;
 }
 
-// The common logarithm is the one operation taken from the program: the x87 fyl2x is not
-// correctly rounded, so MPFR's log10 would differ from it in the last bit now and then.
+ExtBits PatternOf(const Ext& v);
+Ext FromPattern(ExtBits bits);
+
+// The common logarithm is the one operation taken from the program, from the backend it runs on:
+// the x87 fyl2x is not correctly rounded, and the software backend rounds the product of log10(2)
+// rounded to 64 bits and log2(x), which is not log10(x); MPFR's log10 would differ from either
+// in the last bit now and then. The value passes as its bit pattern.
 Ext Log10(const Ext& a) {
   if (mpfr_zero_p(a.p())) throw Fault{Kind::ZeroDivide};
   if (mpfr_sgn(a.p()) < 0) throw Fault{Kind::InvalidOp};
-  const long double v = mpfr_get_ld(a.p(), MPFR_RNDN);  // exact: 64 bits, extended range
-  Ext r;
-  mpfr_set_ld(r.p(), ::log10(::Ext(v)).value(), MPFR_RNDN);
-  return r;
+  return FromPattern(::BitsOf(::log10(::FromBits(PatternOf(a)))));
 }
 
 bool operator<(const Ext& a, const Ext& b) { return mpfr_less_p(a.p(), b.p()) != 0; }
@@ -313,8 +314,9 @@ std::string Hex(unsigned long long value, int digits) {
   return buffer;
 }
 
-// The x87 encoding: sign and biased exponent, then the 64-bit significand with its integer bit.
-std::string ExtendedHex(const Ext& v) {
+// The x87 encoding of a finite value: sign and biased exponent, then the 64-bit significand with
+// its integer bit.
+ExtBits PatternOf(const Ext& v) {
   unsigned signExponent = mpfr_signbit(v.p()) ? 0x8000 : 0;
   unsigned long long significand = 0;
   if (!mpfr_zero_p(v.p())) {
@@ -328,7 +330,28 @@ std::string ExtendedHex(const Ext& v) {
     mpfr_mul_2si(m.p(), m.p(), shift, MPFR_RNDN);
     significand = mpfr_get_uj(m.p(), MPFR_RNDN);
   }
-  return Hex(signExponent, 4) + Hex(significand, 16);
+  return {static_cast<unsigned short>(signExponent), significand};
+}
+
+// The value of an x87 encoding (a valid one: its integer bit set unless the exponent field is 0).
+Ext FromPattern(ExtBits bits) {
+  const int biased = bits.signExponent & 0x7FFF;
+  Ext v;
+  if (biased == 0x7FFF) {
+    if (bits.significand << 1 == 0)
+      mpfr_set_inf(v.p(), 1);
+    else
+      mpfr_set_nan(v.p());
+  } else {
+    mpfr_set_uj_2exp(v.p(), bits.significand, (biased == 0 ? 1 : biased) - 16383 - 63, MPFR_RNDN);
+  }
+  if (bits.signExponent & 0x8000) mpfr_neg(v.p(), v.p(), MPFR_RNDN);
+  return v;
+}
+
+std::string ExtendedHex(const Ext& v) {
+  const ExtBits bits = PatternOf(v);
+  return Hex(bits.signExponent, 4) + Hex(bits.significand, 16);
 }
 
 std::string NumberHex(const Num& n) {
@@ -680,18 +703,7 @@ std::string NumberLine(const std::string& text, const std::string& separator) {
 std::string ShowExtendedBits(std::uint16_t signExponent, std::uint64_t significand,
                              const std::string& separator) {
   const ExtendedRange range;
-  const int biased = signExponent & 0x7FFF;
-  Ext v;
-  if (biased == 0x7FFF) {
-    if (significand << 1 == 0)
-      mpfr_set_inf(v.p(), 1);
-    else
-      mpfr_set_nan(v.p());
-  } else {
-    mpfr_set_uj_2exp(v.p(), significand, (biased == 0 ? 1 : biased) - 16383 - 63, MPFR_RNDN);
-  }
-  if (signExponent & 0x8000) mpfr_neg(v.p(), v.p(), MPFR_RNDN);
-  return Show(v, separator);
+  return Show(FromPattern({signExponent, significand}), separator);
 }
 
 std::string ShowDoubleBits(std::uint64_t bits, const std::string& separator) {

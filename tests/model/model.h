@@ -9,8 +9,9 @@
 //
 // Every intermediate is an MPFR value of 64-bit precision in the x87 extended exponent range,
 // rounded to nearest even and subnormalized; every store to a Number rounds to 53 bits in the
-// double range. The only piece taken from the program is the x87 logarithm (fyl2x is not
-// correctly rounded, so no correctly rounded logarithm can stand in for it).
+// double range. The only piece taken from the program is the logarithm of the backend it runs on
+// (the x87 fyl2x is not correctly rounded, and the software backend rounds the product of a
+// 64-bit log10(2) and log2(x), which is not log10(x): MPFR's log10 can stand in for neither).
 //
 // The answers have the form of the command-line runner's event lines (cases/clirunner.h), so that
 // model and program compare as text:

@@ -6,10 +6,12 @@
 // from a table of input classes: realistic coils, the edges of each formula's range, zeros,
 // signs, huge and tiny magnitudes, texts that are no number. Walks are kept short enough for the
 // model to take them step by step. COILCALC_MODEL_SCALE=10 (ctest label long) runs ten times as
-// many cases and lets the walks go further.
-#include "tests/model/model.h"
+// many cases and lets the walks go further. COILCALC_MODEL_CASES=FILE appends each window case to
+// FILE as a coilcalc-cli case line, to run the same cases through other builds.
+#include "tests/model/model.h"  // includes <cstdint>, which mpfr.h needs for its intmax_t functions
 
 #include <gtest/gtest.h>
+#include <mpfr.h>
 
 #include <algorithm>
 #include <cmath>
@@ -111,35 +113,41 @@ Texts Extremes(Rng& g, Texts texts, const std::string& sep) {
 // A fault that moves an extended result by a unit or two of its last place changes the digits
 // shown only where the result lies next to the midpoint between two doubles whose texts differ,
 // or where a search's test lies next to its tolerance: about one case in ten thousand. The aimed
-// classes below look for such inputs with long double arithmetic (the x87 format; only the aim
-// depends on it, never the texts expected), so that such faults show in a few hundred cases.
+// classes below look for such inputs with the program's extended arithmetic (only the aim depends
+// on it, never the texts expected), so that such faults show in a few hundred cases.
 
-long double UlpOf(long double x) { return std::ldexp(1.0L, std::ilogb(x) - 63); }
+Ext UlpOf(Ext x) { return ldexp(Ext(1), ilogb(x) - 63); }
 
-std::string Shown15(long double v) {
+// A normal extended value to 15 significant digits, correctly rounded.
+std::string Shown15(Ext v) {
+  const ExtBits b = BitsOf(v);
+  mpfr_t m;
+  mpfr_init2(m, 64);
+  mpfr_set_uj_2exp(m, b.significand, (b.signExponent & 0x7FFF) - 16383 - 63, MPFR_RNDN);
   char buffer[48];
-  std::snprintf(buffer, sizeof buffer, "%.14Le", v);
+  mpfr_snprintf(buffer, sizeof buffer, "%s%.14Re", b.signExponent >= 0x8000 ? "-" : "", m);
+  mpfr_clear(m);
   return buffer;
 }
 
 // The doubles on either side of x, the nearer one first.
-std::pair<double, double> Around(long double x) {
-  const double near = static_cast<double>(x);
-  return {near, std::nextafter(near, near < x ? HUGE_VAL : -HUGE_VAL)};
+std::pair<double, double> Around(Ext x) {
+  const double near = toNumber(x);
+  return {near, std::nextafter(near, Ext(near) < x ? HUGE_VAL : -HUGE_VAL)};
 }
 // x lies within two units of its last place of the midpoint between the doubles around it.
-bool NextToMidpoint(long double x) {
+bool NextToMidpoint(Ext x) {
   const auto [near, other] = Around(x);
-  return std::fabs(x - (static_cast<long double>(near) + other) / 2) <= 2 * UlpOf(x);
+  return abs(x - (Ext(near) + other) / 2) <= 2 * UlpOf(x);
 }
 // ... and those doubles, as shown(d) presents them, have different 15-digit texts.
 template <class F>
-bool NextToAnEdge(long double x, F shown) {
+bool NextToAnEdge(Ext x, F shown) {
   const auto [near, other] = Around(x);
   return NextToMidpoint(x) && Shown15(shown(near)) != Shown15(shown(other));
 }
-bool NextToAnEdge(long double x) {
-  return NextToAnEdge(x, [](long double v) { return v; });
+bool NextToAnEdge(Ext x) {
+  return NextToAnEdge(x, [](double v) { return Ext(v); });
 }
 
 // The first of `tries` doubles from `from` upward that fits; NaN when none does.
@@ -191,9 +199,9 @@ Texts SingleRoundingEdge(Rng& g, const std::string& s) {
   for (;;) {
     const double D = Chance(g, 0.3) ? LogUniform(g, 1e-6, 1e6) : LogUniform(g, 0.5, 200);
     const double lmm = D * (Chance(g, 0.5) ? Uniform(g, 0.051, 0.333) : LogUniform(g, 0.334, 1e3));
-    const long double dcm = static_cast<double>(D / 10.0L), l = static_cast<double>(lmm / 10.0L);
-    const long double r = static_cast<double>(dcm / 2), t = 2 * r / 3;
-    long double divisor;
+    const Ext dcm = toNumber(Ext(D) / 10), l = toNumber(Ext(lmm) / 10);
+    const Ext r = toNumber(dcm / 2), t = 2 * r / 3;
+    Ext divisor;
     if (l > t)
       divisor = 9 * r + 10 * l;
     else if (t > l && l > r / 10)
@@ -201,7 +209,7 @@ Texts SingleRoundingEdge(Rng& g, const std::string& s) {
     else
       continue;
     const double N = FirstFitting(LogUniform(g, 1, 2000), 40000, [&](double N) {
-      return NextToAnEdge(0.394L * r * r * N * N / divisor);
+      return NextToAnEdge(0.394_ext * r * r * N * N / divisor);
     });
     if (!std::isnan(N)) return {Text(g, N, s, 17), Text(g, D, s, 17), Text(g, lmm, s, 17)};
   }
@@ -243,12 +251,11 @@ Texts MultiRoundingEdge(Rng& g, const std::string& s) {
     return LogUniform(g, lo, hi) * LogUniform(g, 1 / spread, spread);
   };
   const double Dbn = dimension(0.1, 20), l = dimension(0.1, 30), Dr = dimension(0.01, 10);
-  const long double r = static_cast<double>((static_cast<long double>(Dr) + Dbn) / 2);
-  const long double divisor =
-      6 * r + 9 * static_cast<long double>(l) + 10 * static_cast<long double>(Dr);
+  const Ext r = toNumber((Ext(Dr) + Dbn) / 2);
+  const Ext divisor = 6 * r + 9 * Ext(l) + 10 * Ext(Dr);
   for (;;) {
     const double N = FirstFitting(LogUniform(g, 1, 1e4), 40000, [&](double N) {
-      return NextToAnEdge(0.315L * r * r * N * N / divisor);
+      return NextToAnEdge(0.315_ext * r * r * N * N / divisor);
     });
     if (!std::isnan(N))
       return {Text(g, Dbn, s, 17), Text(g, l, s, 17), Text(g, Dr, s, 17), Text(g, N, s, 17)};
@@ -279,19 +286,18 @@ Texts TurnsRealistic(Rng& g, const std::string& s) {
   return TurnsTexts(g, s, c, Lreq);
 }
 // The inductance of count n as the search forms it.
-long double CountInductance(const Coil& c, double n) {
-  const long double w = static_cast<double>(c.l / (0.1L * c.d));
-  const long double k = static_cast<double>(n / w);
-  const long double Dr = static_cast<double>(k * c.d * 0.1L);
-  const long double r = static_cast<double>((Dr + c.Dbn) / 2);
-  return static_cast<double>(0.315L * r * r * n * n /
-                             (6 * r + 9 * static_cast<long double>(c.l) + 10 * Dr));
+Number CountInductance(const Coil& c, double n) {
+  const Ext w = toNumber(c.l / (0.1_ext * c.d));
+  const Ext k = toNumber(n / w);
+  const Ext Dr = toNumber(k * c.d * 0.1_ext);
+  const Ext r = toNumber((Dr + c.Dbn) / 2);
+  return toNumber(0.315_ext * r * r * n * n / (6 * r + 9 * Ext(c.l) + 10 * Dr));
 }
 // The counts 0, 0.01, 0.02, ... accumulated as the search does.
 double CountAfter(int steps) {
   static const std::vector<double> counts = [] {
     std::vector<double> n{0};
-    while (n.size() <= 70000) n.push_back(static_cast<double>(n.back() + 0.01L));
+    while (n.size() <= 70000) n.push_back(toNumber(Ext(n.back()) + 0.01_ext));
     return n;
   }();
   return counts[static_cast<std::size_t>(steps)];
@@ -299,7 +305,7 @@ double CountAfter(int steps) {
 int CountSteps(Rng& g) { return static_cast<int>(LogUniform(g, 200, Wide() ? 70000 : 1500)); }
 // A requirement that count n is the first to meet: its inductance lies 0.99 % below it.
 double FirstMetAt(const Coil& c, double n) {
-  return static_cast<double>(CountInductance(c, n) / 0.9901L);
+  return toNumber(Ext(CountInductance(c, n)) / 0.9901_ext);
 }
 
 // A count whose deviation |Lc - Lreq| equals Lreq/100 rounded to a double: the count lies on the
@@ -308,9 +314,9 @@ double FirstMetAt(const Coil& c, double n) {
 Texts TurnsBandEdge(Rng& g, const std::string& s) {
   for (;;) {
     const Coil c = RealisticCoil(g);
-    const double Lc = static_cast<double>(CountInductance(c, CountAfter(CountSteps(g))));
+    const double Lc = CountInductance(c, CountAfter(CountSteps(g)));
     const double Lreq = FirstFitting(Down(Lc / 0.99, 64), 128, [&](double Lreq) {
-      return Lreq - Lc == static_cast<double>(Lreq / 100.0L);
+      return Lreq - Lc == toNumber(Ext(Lreq) / 100);
     });
     if (!std::isnan(Lreq)) return TurnsTexts(g, s, c, Lreq, 17);
   }
@@ -322,8 +328,8 @@ Texts TurnsThicknessEdge(Rng& g, const std::string& s) {
     Coil c = RealisticCoil(g);
     const double n = CountAfter(CountSteps(g));
     c.d = FirstFitting(c.d, 40000, [&](double d) {
-      const long double k = static_cast<double>(n / (c.l / (0.1L * d)));
-      return NextToAnEdge(k * d * 0.1L);
+      const Ext k = toNumber(n / (c.l / (0.1_ext * d)));
+      return NextToAnEdge(k * d * 0.1_ext);
     });
     if (!std::isnan(c.d)) return TurnsTexts(g, s, c, FirstMetAt(c, n), 17);
   }
@@ -333,12 +339,12 @@ Texts TurnsThicknessEdge(Rng& g, const std::string& s) {
 Texts TurnsPerLayerEdge(Rng& g, const std::string& s) {
   for (;;) {
     Coil c = RealisticCoil(g);
-    c.d = FirstFitting(c.d, 4000, [&](double d) { return NextToMidpoint(c.l / (0.1L * d)); });
+    c.d = FirstFitting(c.d, 4000, [&](double d) { return NextToMidpoint(c.l / (0.1_ext * d)); });
     if (std::isnan(c.d)) continue;
-    const auto [w, otherW] = Around(c.l / (0.1L * c.d));
+    const auto [w, otherW] = Around(c.l / (0.1_ext * c.d));
     const auto thickness = [&](double n, double w) {
-      const long double k = static_cast<double>(static_cast<long double>(n) / w);
-      return static_cast<double>(k * c.d * 0.1L);
+      const Ext k = toNumber(Ext(n) / w);
+      return toNumber(k * c.d * 0.1_ext);
     };
     for (int tries = 0; tries < 200; ++tries) {
       const double n = CountAfter(CountSteps(g));
@@ -443,12 +449,12 @@ Texts AttenuationOdd(Rng& g, const std::string& s) {
 const std::vector<double>& RatioPoints() {
   static const std::vector<double> points = [] {
     std::vector<double> x{0};
-    while (x.size() <= 100005) x.push_back(static_cast<double>(x.back() + 0.00001L));
+    while (x.size() <= 100005) x.push_back(toNumber(Ext(x.back()) + 0.00001_ext));
     return x;
   }();
   return points;
 }
-long double LevelOf(double x) { return (20 * log10(Ext(x))).value(); }
+Ext LevelOf(double x) { return 20 * log10(Ext(x)); }
 double ShortWalkPoint(Rng& g) {
   return RatioPoints()[static_cast<std::size_t>(LogUniform(g, 1, 43000))];
 }
@@ -458,18 +464,16 @@ double ShortWalkPoint(Rng& g) {
 Texts AttenuationRoundingEdge(Rng& g, const std::string& s) {
   for (;;) {
     const double K = ShortWalkPoint(g);
-    const double A = static_cast<double>(LevelOf(K) + 0.000099L);
+    const double A = toNumber(LevelOf(K) + 0.000099_ext);
     const double Rn = -LogUniform(g, 0.5, 1000);
-    const long double t = static_cast<double>((K - 1.0L) * Rn);
+    const Ext t = toNumber((Ext(K) - 1) * Rn);
     const int aim = Below(g, 3);
     const double L = FirstFitting(LogUniform(g, 1, 1e5), 40000, [&](double L) {
-      const long double c = std::sqrt(L / (8.66L * t));
-      if (aim == 0) return NextToAnEdge(c, [](long double v) { return v / 10; });
-      const long double N =
-          19.88L * std::sqrt(L / static_cast<long double>(static_cast<double>(c)));
+      const Ext c = sqrt(L / (8.66_ext * t));
+      if (aim == 0) return NextToAnEdge(c, [](double v) { return Ext(v) / 10; });
+      const Ext N = 19.88_ext * sqrt(L / Ext(toNumber(c)));
       if (aim == 1) return NextToAnEdge(N);
-      return NextToAnEdge(0.841L * static_cast<double>(c) /
-                          std::sqrt(static_cast<long double>(static_cast<double>(N))));
+      return NextToAnEdge(0.841_ext * toNumber(c) / sqrt(Ext(toNumber(N))));
     });
     if (!std::isnan(L)) return {Text(g, L, s, 17), Text(g, A, s, 17), Text(g, Rn, s, 17)};
   }
@@ -478,10 +482,10 @@ Texts AttenuationRoundingEdge(Rng& g, const std::string& s) {
 // -0.0001 (the search stops there or goes on) or +0.0001 (it stops there or gives up).
 Texts AttenuationWindowEdge(Rng& g, const std::string& s) {
   for (;;) {
-    const long double level = LevelOf(ShortWalkPoint(g));
-    const long double edge = Chance(g, 0.5) ? 0.0001L : -0.0001L;
-    const double A = FirstFitting(Down(static_cast<double>(level + edge), 8), 16, [&](double A) {
-      return std::fabs(std::fabs(level - A) - 0.0001L) <= 2 * UlpOf(level);
+    const Ext level = LevelOf(ShortWalkPoint(g));
+    const Ext edge = Chance(g, 0.5) ? 0.0001_ext : -0.0001_ext;
+    const double A = FirstFitting(Down(toNumber(level + edge), 8), 16, [&](double A) {
+      return abs(abs(level - A) - 0.0001_ext) <= 2 * UlpOf(level);
     });
     if (!std::isnan(A))
       return {Text(g, LogUniform(g, 1, 1e5), s), Text(g, A, s, 17),
@@ -491,8 +495,8 @@ Texts AttenuationWindowEdge(Rng& g, const std::string& s) {
 // Around 0 dB, where the units of A are finest, levels that put the offset of a point within a
 // unit or two of A of -0.0001.
 Texts AttenuationToleranceEdge(Rng& g, const std::string& s) {
-  const long double level = LevelOf(RatioPoints()[99998 + Below(g, 4)]);
-  double A = static_cast<double>(level + 0.0001L);
+  const Ext level = LevelOf(RatioPoints()[99998 + Below(g, 4)]);
+  double A = toNumber(level + 0.0001_ext);
   for (int k = Below(g, 7) - 3; k != 0; k += k > 0 ? -1 : 1)
     A = std::nextafter(A, k > 0 ? HUGE_VAL : -HUGE_VAL);
   return {Text(g, LogUniform(g, 1, 1e5), s), Text(g, A, s, 17),
@@ -503,26 +507,25 @@ Texts AttenuationToleranceEdge(Rng& g, const std::string& s) {
 double WireInductance(Rng& g) { return LogUniform(g, 0.01, Wide() ? 1e8 : 2e4); }
 // FifthRoot as the walk takes it, and the series resistance R = L / (8.66 c²) the mode forms.
 double EighthRoot(double a) {
-  double r = static_cast<double>(std::sqrt(static_cast<long double>(a)));
-  r = static_cast<double>(std::sqrt(static_cast<long double>(r)));
-  return static_cast<double>(std::sqrt(static_cast<long double>(r)));
+  double r = toNumber(sqrt(Ext(a)));
+  r = toNumber(sqrt(Ext(r)));
+  return toNumber(sqrt(Ext(r)));
 }
-long double FifthPower(double r) { return static_cast<long double>(r) * r * r * r * r; }
-bool FirstTestPasses(double a, double r) { return std::fabs(a - FifthPower(r)) <= 0.1L; }
+Ext FifthPower(double r) { return Ext(r) * r * r * r * r; }
+bool FirstTestPasses(double a, double r) { return abs(a - FifthPower(r)) <= 0.1_ext; }
 double FifthRoot(double a) {
   for (double r = EighthRoot(a);;) {
     if (FirstTestPasses(a, r)) return r;
-    r = static_cast<double>(r + 0.001L);
+    r = toNumber(Ext(r) + 0.001_ext);
     if (FifthPower(r) > a) return r;
   }
 }
 double WireThickness(double L, double d) {
-  return static_cast<double>(
-      3.8L * FifthRoot(static_cast<double>(static_cast<long double>(d) * d * d * d * L)));
+  return toNumber(3.8_ext * FifthRoot(toNumber(Ext(d) * d * d * d * L)));
 }
 double SeriesResistance(double L, double d) {
-  const long double c = WireThickness(L, d);
-  return static_cast<double>(L / (8.66L * (c * c)));
+  const Ext c = WireThickness(L, d);
+  return toNumber(L / (8.66_ext * (c * c)));
 }
 Texts WireRealistic(Rng& g, const std::string& s) {
   return {Text(g, WireInductance(g), s), Text(g, LogUniform(g, 0.02, 3), s),
@@ -549,7 +552,7 @@ Texts WireExtremes(Rng& g, const std::string& s) {
   return {Text(g, L, s), Text(g, Signed(g, d), s), Text(g, AnyMagnitude(g), s)};
 }
 Texts WireOdd(Rng& g, const std::string& s) { return WithOddField(g, WireRealistic(g, s), s); }
-long double InsertionLoss(long double R, double Rn) { return 20 * log10(Ext(R / Rn + 1)).value(); }
+Ext InsertionLoss(Ext R, double Rn) { return 20 * log10(R / Rn + 1); }
 // N, Aвн, or R next to a rounding edge (R with a load so much larger that the doubles on either
 // side of it show as different insertion losses). The thickness c follows the last bits of d^4 L
 // through FifthRoot's start, so it is formed again for every L tried; d^4 L stays below 1 to keep
@@ -558,14 +561,14 @@ Texts WireRoundingEdge(Rng& g, const std::string& s) {
   for (;;) {
     const double L0 = LogUniform(g, 0.5, 500), d = LogUniform(g, 0.02, std::pow(0.9 / L0, 0.25));
     const auto resistance = [&](double L) {
-      const long double c = WireThickness(L, d);
-      return L / (8.66L * (c * c));
+      const Ext c = WireThickness(L, d);
+      return L / (8.66_ext * (c * c));
     };
     const int aim = Below(g, 3);
     double L = L0;
     if (aim == 0)
       L = FirstFitting(L0, 40000, [&](double L) {
-        return NextToAnEdge(19.88L * std::sqrt(L / static_cast<long double>(WireThickness(L, d))));
+        return NextToAnEdge(19.88_ext * sqrt(L / Ext(WireThickness(L, d))));
       });
     if (aim == 1)
       L = FirstFitting(L0, 4000, [&](double L) { return NextToMidpoint(resistance(L)); });
@@ -574,8 +577,8 @@ Texts WireRoundingEdge(Rng& g, const std::string& s) {
     const double Rn = FirstFitting(
         R * LogUniform(g, aim == 1 ? 10 : 0.01, aim == 1 ? 1e8 : 100), 40000, [&](double Rn) {
           if (aim == 1)
-            return Shown15(static_cast<double>(InsertionLoss(R, Rn))) !=
-                   Shown15(static_cast<double>(InsertionLoss(otherR, Rn)));
+            return Shown15(toNumber(InsertionLoss(R, Rn))) !=
+                   Shown15(toNumber(InsertionLoss(otherR, Rn)));
           return aim == 0 || NextToAnEdge(InsertionLoss(R, Rn));
         });
     if (!std::isnan(Rn)) return {Text(g, L, s, 17), Text(g, d, s, 17), Text(g, Rn, s, 17)};
@@ -604,18 +607,18 @@ std::pair<double, double> FirstTestEdge(Rng& g) {
 // a's last place, are kept.
 const std::vector<double>& WindowTestEdges() {
   static const std::vector<double> edges = [] {
-    std::vector<std::pair<long double, double>> closest;  // |margin| / unit of a, a
+    std::vector<std::pair<Ext, double>> closest;  // |margin| / unit of a, a
     for (int k = 1; k <= 250; ++k) {
       const auto margin = [k](double a) {
         double r = EighthRoot(a);
-        for (int i = 0; i < k; ++i) r = static_cast<double>(r + 0.001L);
-        return (a - FifthPower(r)) - 0.1L;
+        for (int i = 0; i < k; ++i) r = toNumber(Ext(r) + 0.001_ext);
+        return (a - FifthPower(r)) - 0.1_ext;
       };
       double lo = 1, hi = 100;
       for (double m = lo + (hi - lo) / 2; m != lo && m != hi; m = lo + (hi - lo) / 2)
         (margin(m) <= 0 ? lo : hi) = m;
       FirstFitting(Down(lo, 100), 200, [&](double a) {
-        closest.emplace_back(std::fabs(margin(a)) / std::ldexp(1.0L, std::ilogb(a) - 52), a);
+        closest.emplace_back(abs(margin(a)) / std::ldexp(1.0, std::ilogb(a) - 52), a);
         return false;
       });
     }
@@ -640,12 +643,12 @@ Texts WireFirstTestEdge(Rng& g, const std::string& s) {
 // rounding decides which of the two the first walk takes.
 Texts WireProductEdge(Rng& g, const std::string& s) {
   const auto [a, b] = FirstTestEdge(g);
-  const long double middle = (static_cast<long double>(a) + b) / 2;
+  const Ext middle = (Ext(a) + b) / 2;
   for (;;) {
     const double d = LogUniform(g, 0.5, 2);
-    const long double d4 = static_cast<long double>(d) * d * d * d;
-    const double L = FirstFitting(Down(static_cast<double>(middle / d4), 4), 8, [&](double L) {
-      return std::fabs(d4 * L - middle) <= 2 * UlpOf(middle);
+    const Ext d4 = Ext(d) * d * d * d;
+    const double L = FirstFitting(Down(toNumber(middle / d4), 4), 8, [&](double L) {
+      return abs(d4 * L - middle) <= 2 * UlpOf(middle);
     });
     if (!std::isnan(L))
       return {Text(g, L, s, 17), Text(g, d, s, 17), Text(g, LogUniform(g, 0.1, 1e4), s)};
@@ -746,6 +749,8 @@ TEST_P(WindowModel, AgreesOnRandomCases) {
   CliRunner program(FormatSettings{U'.'});
   model::Calculators model;  // both keep their state from one case to the next
   Differences differences(window.name);
+  const char* dumpPath = std::getenv("COILCALC_MODEL_CASES");
+  std::FILE* dump = dumpPath == nullptr ? nullptr : std::fopen(dumpPath, "a");
   for (int k = 0; k < 10000 * Scale(); ++k) {
     const InputClass& c = PickClass(g, window.classes);
     const Separator& sep = kSeparators[Below(g, 3)];
@@ -760,6 +765,8 @@ TEST_P(WindowModel, AgreesOnRandomCases) {
       input += "\t" + items.back();
     }
     if (c.wireMode) items.push_back("CheckBox1=1");
+    for (std::size_t i = 0; dump != nullptr && i < items.size(); ++i)
+      std::fprintf(dump, "%s%c", items[i].c_str(), i + 1 < items.size() ? '\t' : '\n');
     std::string expected;
     try {
       expected = model.run(mc);
@@ -768,6 +775,7 @@ TEST_P(WindowModel, AgreesOnRandomCases) {
     }
     differences.check(input + "\t" + items[1], program.runCase(items), expected);
   }
+  if (dump != nullptr) std::fclose(dump);
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowModel, ::testing::ValuesIn(kWindows),

@@ -2,8 +2,6 @@
 // Copyright (C) 2026 The coilcalc developers
 // The application object: its title, the format settings it owns and re-reads on a locale
 // change, and the catching of errors that escape event handlers.
-#include <fpu_control.h>
-
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -20,10 +18,28 @@
 #include "numtext/fpu.h"
 #include "qtglue/qtformat.h"
 
+#if COILCALC_X87
+#include <fpu_control.h>
+#endif
+
 namespace {
 
-// The bits of the x87 control word that carry settings (bit 6 is reserved and reads back as 1).
-unsigned short ControlBits(unsigned short word) { return word & 0x1F3F; }
+// The bits of the x87 control word that carry settings (bit 6 is reserved and reads back as 1),
+// now and as InitFpu() loads them. The software backend of Ext sets up no unit: 0 for both.
+unsigned short FpuSettings() {
+#if COILCALC_X87
+  return CurrentFpuControlWord() & 0x1F3F;
+#else
+  return 0;
+#endif
+}
+unsigned short StartupFpuSettings() {
+#if COILCALC_X87
+  return StartupFpuControlWord() & 0x1F3F;
+#else
+  return 0;
+#endif
+}
 
 CoilApplication* App() { return static_cast<CoilApplication*>(QCoreApplication::instance()); }
 
@@ -35,7 +51,7 @@ class BoxCloser {
     QObject::connect(&timer_, &QTimer::timeout, [this] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
         texts.append(box->text());
-        fpuWords.append(CurrentFpuControlWord());
+        fpuWords.append(FpuSettings());
         box->button(QMessageBox::Ok)->click();
       }
     });
@@ -49,9 +65,11 @@ class BoxCloser {
 };
 
 void SetOddFpu() {
+#if COILCALC_X87
   fpu_control_t odd = _FPU_SINGLE | _FPU_RC_UP | _FPU_MASK_IM | _FPU_MASK_DM | _FPU_MASK_ZM |
                       _FPU_MASK_OM | _FPU_MASK_UM | _FPU_MASK_PM;
   _FPU_SETCW(odd);
+#endif
 }
 
 void SetLocaleEnvironment(const char* name) {
@@ -139,8 +157,8 @@ class ApplicationTest : public QObject {
     QTest::mouseClick(button, Qt::LeftButton);
     QTRY_COMPARE(closer.texts.size(), 1);
     QCOMPARE(closer.texts[0], QStringLiteral("Floating point division by zero."));
-    QCOMPARE(ControlBits(closer.fpuWords[0]), ControlBits(StartupFpuControlWord()));
-    QCOMPARE(ControlBits(CurrentFpuControlWord()), ControlBits(StartupFpuControlWord()));
+    QCOMPARE(closer.fpuWords[0], StartupFpuSettings());
+    QCOMPARE(FpuSettings(), StartupFpuSettings());
 
     QTest::mouseClick(button, Qt::LeftButton);
     QTRY_COMPARE(closer.texts.size(), 2);
@@ -173,7 +191,7 @@ class ApplicationTest : public QObject {
     QTimer::singleShot(20, [&laterRan] { laterRan = true; });
     QTRY_COMPARE(closer.texts.size(), 1);
     QCOMPARE(closer.texts[0], QStringLiteral("Floating point division by zero."));
-    QCOMPARE(ControlBits(closer.fpuWords[0]), ControlBits(StartupFpuControlWord()));
+    QCOMPARE(closer.fpuWords[0], StartupFpuSettings());
     QTRY_VERIFY(laterRan);
   }
 };
