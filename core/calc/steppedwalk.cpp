@@ -33,7 +33,9 @@ Number BinadeFloor(Number x) {
   return floor;
 }
 
-// A run of grid points x_0 + j * increment, j = 0 .. length, all inside one binade.
+// A run of grid points x_0 + j * increment, j = 0 .. length, all inside one binade. Its own
+// arithmetic cannot fault (every value lies within the binade or next to it), so it takes the
+// masked operations: no checks in the walker's inner loop.
 struct Run {
   Number first;
   Ext increment;
@@ -42,7 +44,7 @@ struct Run {
   Number at(std::uint64_t j) const {
     // Exact: j * increment is a multiple of the binade's ulp below 2^64 ulps, and the sum is a
     // double of the binade.
-    return toNumber(Ext(first) + Ext::fromInteger(j) * increment);
+    return maskedToNumber(maskedAdd(Ext(first), maskedMul(Ext::fromInteger(j), increment)));
   }
 };
 
@@ -50,22 +52,22 @@ struct Run {
 // when no run of two or more points can be formed. Only points below limit belong to it.
 Run RunFrom(Number x, Ext step, Number limit) {
   Run run{x, Ext(), 0};
-  const Ext top = 2 * Ext(BinadeFloor(x));
+  const Ext top = maskedMul(2, Ext(BinadeFloor(x)));
   // Every point y <= last steps to y + increment inside the binade: y + step <= top - step, and
   // the rounding error of last itself (at most 2^(e-64)) is far below step wherever the step
   // still changes the value.
-  const Ext last = top - 2 * step;
+  const Ext last = maskedSub(top, maskedMul(2, step));
   if (!(Ext(x) <= last)) return run;
-  run.increment = Ext(NextPoint(x, step)) - x;
+  run.increment = maskedSub(Ext(NextPoint(x, step)), x);
   if (!(run.increment > Ext())) return run;
 
   // The largest length with at(length - 1) <= last: every point of the run but the last one
   // steps within the binade.
-  std::uint64_t length = truncToUint64((last - x) / run.increment) + 1;
+  std::uint64_t length = truncToUint64(maskedDiv(maskedSub(last, x), run.increment)) + 1;
   while (length > 1 && Ext(run.at(length - 1)) > last) --length;
   while (Ext(run.at(length)) <= last) ++length;
   if (!(run.at(length) < limit)) {
-    length = truncToUint64((Ext(limit) - x) / run.increment);
+    length = truncToUint64(maskedDiv(maskedSub(Ext(limit), x), run.increment));
     while (length > 0 && !(run.at(length) < limit)) --length;
     while (run.at(length + 1) < limit) ++length;
   }

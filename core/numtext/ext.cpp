@@ -6,7 +6,7 @@
 namespace {
 
 // Turns the value of one operation into the fault its operands and result show.
-Ext checked(Ext result, Ext a, Ext b) {
+Ext checked(const Ext& result, const Ext& a, const Ext& b) {
   if (isNan(result) && !isNan(a) && !isNan(b)) throw EInvalidOp();
   if (!isFinite(result) && !isNan(result) && isFinite(a) && isFinite(b)) throw EOverflow();
   return result;

@@ -157,15 +157,23 @@ Ext sqrt(Ext x);
 // pair fldlg2; fyl2x, which is within about one unit of the last place; the software backend
 // rounds the exact product once.
 Ext log10(Ext x);
-// Exact helpers.
-// x * 2^n; rounded (quietly) only where the result leaves the range.
+// Exact helpers:
+//   ldexp(x, n)       x * 2^n; rounded (quietly) only where the result leaves the range.
+//   rint(x)           the integer nearest to x, ties to even.
+//   truncToUint64(x)  x without its fraction, for 0 <= x < 2^64.
+//   ilogb(x)          the exponent e with 2^e <= |x| < 2^(e+1), for finite x other than zero.
+#if COILCALC_X87
+inline Ext Ext::fromInteger(std::uint64_t n) { return X87::of(static_cast<long double>(n)); }
+inline Ext ldexp(Ext x, int n) { return X87::of(__builtin_ldexpl(X87::v(x), n)); }
+inline Ext rint(Ext x) { return X87::of(__builtin_rintl(X87::v(x))); }  // the unit's mode
+inline std::uint64_t truncToUint64(Ext x) { return static_cast<std::uint64_t>(X87::v(x)); }
+inline int ilogb(Ext x) { return __builtin_ilogbl(X87::v(x)); }
+#else
 Ext ldexp(Ext x, int n);
-// The integer nearest to x, ties to even.
 Ext rint(Ext x);
-// x without its fraction, for 0 <= x < 2^64.
 std::uint64_t truncToUint64(Ext x);
-// The exponent e of x with 2^e <= |x| < 2^(e+1), for finite x other than zero.
 int ilogb(Ext x);
+#endif
 
 // The bit pattern, as Ext::bits() and Ext::fromBits() give and take it.
 inline ExtBits BitsOf(Ext x) { return x.bits(); }

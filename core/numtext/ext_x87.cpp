@@ -7,8 +7,6 @@
 
 static_assert(sizeof(long double) >= 10, "the x87 80-bit format");
 
-Ext Ext::fromInteger(std::uint64_t n) { return X87::of(static_cast<long double>(n)); }
-
 // The pattern lies in the first ten bytes, in the machine's (little-endian) order.
 ExtBits Ext::bits() const {
   unsigned char raw[sizeof(long double)];
@@ -34,9 +32,3 @@ Ext maskedLog10(Ext x) {
   asm("fldlg2\n\tfxch\n\tfyl2x" : "=t"(r) : "0"(X87::v(x)) : "st(1)");
   return X87::of(r);
 }
-
-Ext ldexp(Ext x, int n) { return X87::of(__builtin_ldexpl(X87::v(x), n)); }
-// The unit's rounding mode: to nearest, ties to even.
-Ext rint(Ext x) { return X87::of(__builtin_rintl(X87::v(x))); }
-std::uint64_t truncToUint64(Ext x) { return static_cast<std::uint64_t>(X87::v(x)); }
-int ilogb(Ext x) { return __builtin_ilogbl(X87::v(x)); }
