@@ -25,8 +25,9 @@ constexpr Ext kRatioStep = 0.00001_ext;
 constexpr Ext kLevelTolerance = 0.0001_ext;
 
 // 20 * log10(x) - A. The level of the grid rises with x: log10 is accurate to about one ulp of
-// the result (correctly rounded on the software backend), while the logarithms of two successive grid points (relative distance at least
-// 2^-53, results below 12 in magnitude) lie some 50 ulps apart or more.
+// the result (correctly rounded on the software backend), while the logarithms of two successive
+// grid points (relative distance at least 2^-53, results below 12 in magnitude) lie some 50 ulps
+// apart or more.
 Ext LevelOffset(Number x, Number A) { return 20 * log10(Ext(x)) - A; }
 
 // A point is reached once its level is above A - 0.0001. The first such point is the answer if
