@@ -38,8 +38,8 @@ read -r emulator soft_extended <<<"$row"
 # The share of the model's property cases run under the emulator (tests/model/model_test.cpp).
 model_scale=0.1
 build=build-$arch
-here=build
-[ "$soft_extended" = ON ] && here=build-soft
+here="build"
+[ "$soft_extended" = ON ] && here="build-soft"
 started=$SECONDS
 step() { echo "cross-test: $* ($((SECONDS - started)) s)"; }
 
