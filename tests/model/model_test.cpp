@@ -29,9 +29,11 @@ namespace {
 using Rng = std::mt19937_64;
 using Texts = std::vector<std::string>;
 
-int Scale() {
+// A fraction runs the first share of the cases, for runs under an emulator (0.1: a tenth).
+double Scale() {
   const char* s = std::getenv("COILCALC_MODEL_SCALE");
-  return s == nullptr ? 1 : std::max(1, std::atoi(s));
+  const double scale = s == nullptr ? 1 : std::strtod(s, nullptr);
+  return scale > 0 ? scale : 1;
 }
 bool Wide() { return Scale() > 1; }
 
@@ -833,12 +835,19 @@ TEST(NumberTextModel, EntryAgreesOnRandomTexts) {
   Rng g(0x14e);
   CliRunner program(FormatSettings{U'.'});
   Differences differences("number entry");
+  // COILCALC_MODEL_CASES=FILE: these cases too, appended as coilcalc-cli lines.
+  const char* casesPath = std::getenv("COILCALC_MODEL_CASES");
+  std::FILE* cases = casesPath == nullptr ? nullptr : std::fopen(casesPath, "a");
+  if (casesPath != nullptr) ASSERT_NE(cases, nullptr) << casesPath;
   for (int k = 0; k < 100000 * Scale(); ++k) {
     const Separator& sep = kSeparators[Below(g, 3)];
     const std::string text = NumberText(g, sep.utf8, kSeparators[Below(g, 3)].utf8);
     const std::string items = "number\ttext=" + model::Escaped(text) + "\tsep=" + sep.utf8;
+    const std::string line = items + "\n";  // the text may hold a NUL: no fputs
+    if (cases != nullptr) std::fwrite(line.data(), 1, line.size(), cases);
     differences.check(items, program.runCase(SplitItems(items)), model::NumberLine(text, sep.utf8));
   }
+  if (cases != nullptr) EXPECT_EQ(std::fclose(cases), 0) << casesPath;
 }
 
 TEST(NumberTextModel, DisplayAgreesOnRandomBitPatterns) {
