@@ -223,9 +223,10 @@ TEST(Reference, TextsIgnoreTheCLibraryLocale) {
             "Точный расчёт (токовый слой): 25.8 мкГн; формула точна до 0.01 %");
 }
 
-// Boost.Math evaluates the reference's double functions in long double, so the last digits of its
-// figures are those of the processor's long double: the tables hold the x87 format's. Elsewhere
-// each reference figure must lie within 1e-11 of the table's; every other event is exact.
+// The reference is double arithmetic over the C library's elementary functions (log, exp, hypot,
+// ...), which may differ in the last bit between processors: the tables hold this x86-64 machine's
+// figures. Elsewhere each reference figure must lie within 1e-11 of the table's; every other event
+// is exact.
 void ExpectEvents(const std::string& got, const std::string& want) {
   if (LDBL_MANT_DIG == 64) {
     EXPECT_EQ(got, want);
