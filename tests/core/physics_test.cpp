@@ -145,7 +145,9 @@ TEST(WireReference, HandWorkedValuesAndNoWire) {
   };
   for (const auto& c : cases) {
     ASSERT_EQ(c.got.has_value(), !std::isnan(c.expected)) << c.what;
-    if (c.got) EXPECT_NEAR(*c.got, c.expected, 1e-7 * c.expected) << c.what;
+    if (c.got) {
+      EXPECT_NEAR(*c.got, c.expected, 1e-7 * c.expected) << c.what;
+    }
   }
 }
 

@@ -838,7 +838,9 @@ TEST(NumberTextModel, EntryAgreesOnRandomTexts) {
   // COILCALC_MODEL_CASES=FILE: these cases too, appended as coilcalc-cli lines.
   const char* casesPath = std::getenv("COILCALC_MODEL_CASES");
   std::FILE* cases = casesPath == nullptr ? nullptr : std::fopen(casesPath, "a");
-  if (casesPath != nullptr) ASSERT_NE(cases, nullptr) << casesPath;
+  if (casesPath != nullptr) {
+    ASSERT_NE(cases, nullptr) << casesPath;
+  }
   for (int k = 0; k < 100000 * Scale(); ++k) {
     const Separator& sep = kSeparators[Below(g, 3)];
     const std::string text = NumberText(g, sep.utf8, kSeparators[Below(g, 3)].utf8);
@@ -847,7 +849,9 @@ TEST(NumberTextModel, EntryAgreesOnRandomTexts) {
     if (cases != nullptr) std::fwrite(line.data(), 1, line.size(), cases);
     differences.check(items, program.runCase(SplitItems(items)), model::NumberLine(text, sep.utf8));
   }
-  if (cases != nullptr) EXPECT_EQ(std::fclose(cases), 0) << casesPath;
+  if (cases != nullptr) {
+    EXPECT_EQ(std::fclose(cases), 0) << casesPath;
+  }
 }
 
 TEST(NumberTextModel, DisplayAgreesOnRandomBitPatterns) {
