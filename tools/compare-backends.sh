@@ -24,14 +24,12 @@ seconds() {
   local TIMEFORMAT=%U
   { time "$1" < "$cases" > "$2"; } 2>&1
 }
+# The smaller of a time and the best so far (none yet: empty).
+least() { awk -v a="$1" -v b="${2:-$1}" 'BEGIN { print (a < b ? a : b) }'; }
 best_x87=; best_soft=
 for run in 1 2 3; do
-  t=$(seconds "$x87" "$work/x87.txt")
-  [ -z "$best_x87" ] || t=$(awk -v a="$t" -v b="$best_x87" 'BEGIN { print (a < b ? a : b) }')
-  best_x87=$t
-  t=$(seconds "$soft" "$work/soft.txt")
-  [ -z "$best_soft" ] || t=$(awk -v a="$t" -v b="$best_soft" 'BEGIN { print (a < b ? a : b) }')
-  best_soft=$t
+  best_x87=$(least "$(seconds "$x87" "$work/x87.txt")" "$best_x87")
+  best_soft=$(least "$(seconds "$soft" "$work/soft.txt")" "$best_soft")
 done
 
 paste -d '\n' "$work/x87.txt" "$work/soft.txt" | awk -F '\t' '

@@ -11,8 +11,8 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QToolTip>
-#include <algorithm>
 #include <QWidget>
+#include <algorithm>
 
 #include "calc/calculators.h"
 #include "windows/qtfields.h"
@@ -82,12 +82,13 @@ void SetUpCalculatorLook(QWidget& window) {
   window.setAutoFillBackground(true);
 }
 
+void NameFieldAfterLabel(const QLabel& label) {
+  QWidget* field = label.buddy();
+  if (field && field->parentWidget() != label.parentWidget()) field->setAccessibleName(label.text());
+}
+
 void NameFieldsAfterLabels(QWidget& window) {
-  for (const QLabel* label : window.findChildren<QLabel*>()) {
-    QWidget* field = label->buddy();
-    if (field && field->parentWidget() != label->parentWidget())
-      field->setAccessibleName(label->text());
-  }
+  for (const QLabel* label : window.findChildren<QLabel*>()) NameFieldAfterLabel(*label);
 }
 
 void PressOnEnter(QWidget& window, QAbstractButton& button) {
@@ -137,8 +138,11 @@ QString ReferenceTableHtml(const std::vector<ReferenceRow>& rows) {
   int quantityWidth = 0, valueWidth = 0;
   for (const ReferenceRow& row : rows) {
     if (row.kind != ReferenceRow::Kind::Figure) continue;
-    quantityWidth = std::max(quantityWidth, metrics.horizontalAdvance(QString::fromStdString(row.quantity)));
-    valueWidth = std::max(valueWidth, metrics.horizontalAdvance(QString::fromStdString(row.value)));
+    const auto width = [&](const std::string& text) {
+      return metrics.horizontalAdvance(QString::fromStdString(text));
+    };
+    quantityWidth = std::max(quantityWidth, width(row.quantity));
+    valueWidth = std::max(valueWidth, width(row.value));
   }
   const int gap = metrics.horizontalAdvance(QStringLiteral("  "));
   QString html;
@@ -146,9 +150,13 @@ QString ReferenceTableHtml(const std::vector<ReferenceRow>& rows) {
   for (const ReferenceRow& row : rows) {
     const QString quantity = QString::fromStdString(row.quantity).toHtmlEscaped();
     if (row.kind == ReferenceRow::Kind::Figure) {
-      if (!inTable) html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\" style=\"white-space:pre\">");
+      if (!inTable) {
+        html += QStringLiteral(
+            "<table cellspacing=\"0\" cellpadding=\"0\" style=\"white-space:pre\">");
+      }
       inTable = true;
-      html += QStringLiteral("<tr><td width=\"%1\">%2</td><td width=\"%3\" align=\"right\">%4</td><td>&nbsp;%5</td></tr>")
+      html += QStringLiteral("<tr><td width=\"%1\">%2</td>"
+                             "<td width=\"%3\" align=\"right\">%4</td><td>&nbsp;%5</td></tr>")
                   .arg(QString::number(quantityWidth), quantity, QString::number(valueWidth + gap),
                        QString::fromStdString(row.value).toHtmlEscaped(),
                        QString::fromStdString(row.unit).toHtmlEscaped());
@@ -173,6 +181,7 @@ void RunCommand(QWidget& window, const WindowServices& services, void (*command)
   command(ctx);
   if (line) {
     const ReferenceEstimate estimate = Estimate(ctx.computed, services.format);
-    line->set(QString::fromStdString(estimate.text), estimate.warning, ReferenceTableHtml(estimate.table));
+    line->set(QString::fromStdString(estimate.text), estimate.warning,
+              ReferenceTableHtml(estimate.table));
   }
 }

@@ -17,6 +17,7 @@
 #include "windows/windowservices.h"
 #include "windows/errorbox.h"
 
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -35,6 +36,8 @@ void SetUpCalculatorLook(QWidget& window);
 // fields lie over it, on the window itself; for such pairs under window the label's text is made
 // the field's accessible name. Call again whenever a label's text changes.
 void NameFieldsAfterLabels(QWidget& window);
+// The same for one label, after its text changed.
+void NameFieldAfterLabel(const QLabel& label);
 
 // The physical reference of a calculator window's last command (calc/reference.h): its status
 // line, whether it deviates by more than 1 %, and the whole reference as a small table (rich

@@ -44,7 +44,7 @@ void QtFields::setText(std::string_view control, const std::string& text) {
   if (QLabel* label = find<QLabel>(control)) {
     label->setText(FromField(text));
     label->resize(label->sizeHint().width(), label->height());
-    NameFieldsAfterLabels(window_);  // a relabelled field is spoken of by its new caption
+    NameFieldAfterLabel(*label);  // a relabelled field is spoken of by its new caption
     return;
   }
   unknown(control, "text field or label");

@@ -214,8 +214,8 @@ void AddWoundWire(ReferenceEstimate& e, double N, double d, double Dbn, double l
 // What the copper figures assume, where there are any.
 void AddCopperNote(ReferenceEstimate& e, const FormatSettings& format) {
   if (!e.wire) return;
-  AddNote(e, "Медь при 20 °C: 1/" + ApproximateText(1 / physics::kCopperResistivity, format) + " Ом·мм²/м, " +
-                ApproximateText(physics::kCopperDensity, format) + " г/см³;");
+  AddNote(e, "Медь при 20 °C: 1/" + ApproximateText(1 / physics::kCopperResistivity, format) +
+                " Ом·мм²/м, " + ApproximateText(physics::kCopperDensity, format) + " г/см³;");
   AddNote(e, "d — диаметр провода по меди, без изоляции");
 }
 
@@ -353,13 +353,13 @@ ReferenceEstimate EstimateOptimal(const OptimalComputed& c, const FormatSettings
   // The window's R = L/(8.66 c²), c in mm, stands for the DC resistance.
   const double windowR = c.Lreq / (8.66 * c.c * c.c);
   if (e.R && std::isfinite(windowR)) {
-    AddFigure(e, "Сопротивление по формуле L/(" + ApproximateText(8.66, format) + " c²)", windowR, "Ом",
-              format);
+    AddFigure(e, "Сопротивление по формуле L/(" + ApproximateText(8.66, format) + " c²)", windowR,
+              "Ом", format);
     AddDeviation(e, Deviation(windowR, *e.R), kFormulaWords, format);
     e.attenuation = physics::InsertionAttenuation(*e.R, c.Rn);
     AddFigure(e, "Ослабление с сопротивлением провода", e.attenuation, "дБ", format);
-    AddFigure(e, c.wireMode ? "Вносимое ослабление по формуле" : "Допустимое ослабление (задано)", c.A,
-              "дБ", format);
+    AddFigure(e, c.wireMode ? "Вносимое ослабление по формуле" : "Допустимое ослабление (задано)",
+              c.A, "дБ", format);
   }
   AddCopperNote(e, format);
   return e;

@@ -75,13 +75,21 @@ struct CountTest {
     Number Lc;
   };
 
+  // The layers k of n turns and the thickness Dr they make, as the literal search forms them.
+  struct Winding {
+    Number k, Dr;
+  };
+  Winding wind(Number n) const {
+    const Number w = toNumber(Ext(l) / (0.1_ext * Ext(d)));
+    const Number k = toNumber(Ext(n) / w);
+    return {k, toNumber((Ext(k) * d) * 0.1_ext)};
+  }
+
   // One count as the literal search tests it. Dr is written before the inductance is formed, so
   // a fault there leaves the count's thickness behind, and a fault in the thickness the previous
   // one.
   Evaluation evaluate(Number n, Number& Dr) const {
-    const Number w = toNumber(Ext(l) / (0.1_ext * Ext(d)));
-    const Number k = toNumber(Ext(n) / w);
-    Dr = toNumber((Ext(k) * d) * 0.1_ext);
+    Dr = wind(n).Dr;
     const Number Lc = IndMnogosl::CalcIndMnogosl(Dbn, l, n, Dr);
     const Ext deviation = Ext(Lc) - Lreq;
     const Ext hundredth = Ext(Lreq) / 100;
@@ -155,12 +163,10 @@ bool InductanceGrowsWithCount(const CountTest& test) {
   constexpr Number kSmallest = std::numeric_limits<Number>::min();
   try {
     const Number n = NextPoint(0, kTurnsStep);
-    const Number w = toNumber(Ext(test.l) / (0.1_ext * Ext(test.d)));
-    const Number k = toNumber(Ext(n) / w);
-    const Number Dr = toNumber((Ext(k) * test.d) * 0.1_ext);
-    const Number r = toNumber((Ext(Dr) + test.Dbn) / 2);
-    const Number Lc = IndMnogosl::CalcIndMnogosl(test.Dbn, test.l, n, Dr);
-    return k >= kSmallest && Dr >= kSmallest && r >= kSmallest && Lc >= kSmallest;
+    const CountTest::Winding first = test.wind(n);
+    const Number r = toNumber((Ext(first.Dr) + test.Dbn) / 2);
+    const Number Lc = IndMnogosl::CalcIndMnogosl(test.Dbn, test.l, n, first.Dr);
+    return first.k >= kSmallest && first.Dr >= kSmallest && r >= kSmallest && Lc >= kSmallest;
   } catch (const EMathError&) {
     return true;
   }
