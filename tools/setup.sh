@@ -13,7 +13,7 @@ libraries=(
 )
 packages=(
   cmake ninja-build g++ pkg-config qt6-base-dev-tools "${libraries[@]}"
-  scdoc
+  scdoc clang-format
   fonts-dejavu-core fonts-liberation2
 )
 sudo=""
