@@ -10,8 +10,8 @@
 #include <QPushButton>
 
 #include "app/placement.h"
-#include "windows/calcwindow.h"
 #include "ui_aboutform.h"
+#include "windows/calcwindow.h"
 
 namespace {
 
@@ -116,12 +116,12 @@ bool TAboutForm::eventFilter(QObject* watched, QEvent* event) {
   }
   auto* mouse = static_cast<QMouseEvent*>(event);
   if (watched == ui->Label4) {
-    return linkMouseEvent(ui->Label4, mouse, &TAboutForm::Label4Click,
-                          &TAboutForm::Label4MouseDown, &TAboutForm::Label4MouseUp);
+    return linkMouseEvent(ui->Label4, mouse, &TAboutForm::Label4Click, &TAboutForm::Label4MouseDown,
+                          &TAboutForm::Label4MouseUp);
   }
   if (watched == ui->Label5) {
-    return linkMouseEvent(ui->Label5, mouse, &TAboutForm::Label5Click,
-                          &TAboutForm::Label5MouseDown, &TAboutForm::Label5MouseUp);
+    return linkMouseEvent(ui->Label5, mouse, &TAboutForm::Label5Click, &TAboutForm::Label5MouseDown,
+                          &TAboutForm::Label5MouseUp);
   }
   if (watched == ui->Image1) return pictureMouseEvent(mouse);
   return QDialog::eventFilter(watched, event);

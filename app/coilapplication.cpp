@@ -7,10 +7,10 @@
 
 #include "app/coilstyle.h"
 #include "numtext/apptitle.h"
-#include "windows/errorbox.h"
 #include "numtext/errors.h"
 #include "numtext/fpu.h"
 #include "qtglue/qtformat.h"
+#include "windows/errorbox.h"
 
 CoilApplication::CoilApplication(int& argc, char** argv) : QApplication(argc, argv) {
   InitFpu();

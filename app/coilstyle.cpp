@@ -46,8 +46,7 @@ void CoilStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setPen(QPen(selected ? option->palette.highlightedText() : option->palette.text(),
-                         qMax(1.5, box.width() / 8), Qt::SolidLine, Qt::SquareCap,
-                         Qt::MiterJoin));
+                         qMax(1.5, box.width() / 8), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter->drawPath(tick);
     painter->restore();
     return;

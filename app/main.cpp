@@ -39,7 +39,8 @@ bool ReadCommandLine(const QApplication& app) {
   parser.addVersionOption();
   parser.process(app);
   if (parser.positionalArguments().isEmpty()) return true;
-  std::fprintf(stderr, "%s: takes no argument: '%s'\n", qPrintable(QCoreApplication::applicationName()),
+  std::fprintf(stderr, "%s: takes no argument: '%s'\n",
+               qPrintable(QCoreApplication::applicationName()),
                qPrintable(parser.positionalArguments().first()));
   return false;
 }

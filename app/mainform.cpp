@@ -2,8 +2,6 @@
 // Copyright (C) 2026 The coilcalc developers
 #include "app/mainform.h"
 
-#include <QShortcut>
-
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFont>
@@ -11,19 +9,20 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPalette>
+#include <QShortcut>
 #include <QStyle>
 
 #include "app/aboutform.h"
 #include "app/desktop.h"
 #include "app/helpviewer.h"
 #include "app/placement.h"
+#include "ui_mainform.h"
 #include "windows/calcwindow.h"
+#include "windows/errorbox.h"
 #include "windows/formindmnogosl.h"
 #include "windows/formindodnosl.h"
 #include "windows/formopt.h"
 #include "windows/formvitkmnogosl.h"
-#include "windows/errorbox.h"
-#include "ui_mainform.h"
 
 namespace {
 
@@ -35,9 +34,9 @@ constexpr QSize kOptSize(519, 347);
 // A child that only shows its caption: no system menu, hence no buttons at all.
 constexpr Qt::WindowFlags kCaptionOnly =
     Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-constexpr Qt::WindowFlags kFullControls =
-    Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags kFullControls = Qt::SubWindow | Qt::CustomizeWindowHint |
+                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
 
 // Calculators live until the program ends: a close request minimizes a child that can be
 // minimized and is ignored by the others.
@@ -88,7 +87,8 @@ Tmainform::Tmainform(Desktop& desktop, QWidget* parent)
   connect(ui_->Menuopt, &QAction::triggered, this, &Tmainform::MenuoptClick);
   connect(ui_->MenuIndOdnosl, &QAction::triggered, this, &Tmainform::MenuIndOdnoslClick);
   // The one command that can fail: its error is shown here rather than unwinding through Qt.
-  connect(ui_->help, &QAction::triggered, this, [this] { RunReportingErrors([this] { helpClick(); }); });
+  connect(ui_->help, &QAction::triggered, this,
+          [this] { RunReportingErrors([this] { helpClick(); }); });
   connect(ui_->About, &QAction::triggered, this, &Tmainform::AboutClick);
   // F10 opens the first menu, as on other desktops: the mnemonics are Cyrillic letters, which a
   // Latin keyboard layout cannot type.
@@ -98,8 +98,9 @@ Tmainform::Tmainform(Desktop& desktop, QWidget* parent)
 
   // The status bar lies inside the fixed client area: the MDI area gives way to it.
   ui_->StatusBar->addWidget(ui_->ReferenceBar, 1);
-  ui_->ReferenceIcon->setPixmap(
-      style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(ui_->ReferenceIcon->size()));
+  ui_->ReferenceIcon->setPixmap(style()
+                                    ->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this)
+                                    .pixmap(ui_->ReferenceIcon->size()));
   connect(ui_->MdiArea, &QMdiArea::subWindowActivated, this, &Tmainform::showReference);
 
   helpViewer_ = new HelpViewer(desktop_, this);
@@ -115,7 +116,8 @@ Tmainform::~Tmainform() {
   for (const Child& c : children_) {
     if (c.sub != nullptr) disconnect(c.sub, nullptr, this, nullptr);
     if (c.form != nullptr) {
-      if (ReferenceLine* line = ReferenceLine::of(*c.form)) disconnect(line, nullptr, this, nullptr);
+      if (ReferenceLine* line = ReferenceLine::of(*c.form))
+        disconnect(line, nullptr, this, nullptr);
     }
   }
 }
@@ -147,7 +149,8 @@ void Tmainform::addCalculator(Calc calc, QWidget* form, RecordedState stored) {
   c.sub = sub;
   c.form = form;
   c.state = stored;
-  connect(sub, &QMdiSubWindow::windowStateChanged, this, [this, calc] { recordReportedState(calc); });
+  connect(sub, &QMdiSubWindow::windowStateChanged, this,
+          [this, calc] { recordReportedState(calc); });
   if (ReferenceLine* line = ReferenceLine::of(*form))
     connect(line, &ReferenceLine::changed, this, &Tmainform::showReference);
 

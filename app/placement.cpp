@@ -7,8 +7,8 @@
 #include <QMarginsF>
 #include <QPointF>
 #include <QRectF>
-#include <QSizeF>
 #include <QScreen>
+#include <QSizeF>
 #include <QWidget>
 #include <QWindow>
 #include <optional>
@@ -16,8 +16,6 @@
 // The X11 connection is Qt's own, where Qt runs on X11.
 #if defined(COILCALC_HAVE_XCB) && QT_CONFIG(xcb)
 #define COILCALC_ASK_WINDOW_MANAGER
-#include <xcb/xcb.h>
-
 #include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QThread>
@@ -26,6 +24,7 @@
 #include <cstring>
 #include <memory>
 #include <vector>
+#include <xcb/xcb.h>
 #endif
 
 namespace {

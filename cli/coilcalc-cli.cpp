@@ -9,10 +9,10 @@
 #include <iostream>
 #include <string>
 
-#include "numtext/fpu.h"
-#include "qtglue/qtformat.h"
 #include "cases/clihelp.h"
 #include "cases/clirunner.h"
+#include "numtext/fpu.h"
+#include "qtglue/qtformat.h"
 
 int main(int argc, char** argv) {
   const std::string first = argc > 1 ? argv[1] : "";

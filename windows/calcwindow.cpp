@@ -15,8 +15,8 @@
 #include <algorithm>
 
 #include "calc/calculators.h"
-#include "windows/qtfields.h"
 #include "calc/reference.h"
+#include "windows/qtfields.h"
 
 namespace {
 
@@ -64,10 +64,12 @@ void LoadCalculatorResources() {
   // Helvetica's widths come within a pixel or two of it at 8 pt; the generic sans-serif fallback
   // (typically DejaVu Sans) is some 15 % wider and would clip the captions. Qt does not follow
   // fontconfig's metric aliases, so the substitutes are named here, for every window at once.
-  static const bool substituted = (QFont::insertSubstitutions(
-      QStringLiteral("MS Sans Serif"),
-      {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-       QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")}), true);
+  static const bool substituted =
+      (QFont::insertSubstitutions(
+           QStringLiteral("MS Sans Serif"),
+           {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+            QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")}),
+       true);
   (void)substituted;
   static const bool accessible = (QAccessible::installFactory(CheckBoxInterface), true);
   (void)accessible;
@@ -84,7 +86,8 @@ void SetUpCalculatorLook(QWidget& window) {
 
 void NameFieldAfterLabel(const QLabel& label) {
   QWidget* field = label.buddy();
-  if (field && field->parentWidget() != label.parentWidget()) field->setAccessibleName(label.text());
+  if (field && field->parentWidget() != label.parentWidget())
+    field->setAccessibleName(label.text());
 }
 
 void NameFieldsAfterLabels(QWidget& window) {
@@ -106,7 +109,8 @@ ReferenceLine::ReferenceLine(QWidget& window) : QObject(&window) {
       connect(edit, &QLineEdit::textChanged, this, &ReferenceLine::clear);
   }
   for (const OutputField& output : calculator->outputs) {
-    if (auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(output.control))) outputs_.push_back(edit);
+    if (auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(output.control)))
+      outputs_.push_back(edit);
   }
 }
 
@@ -151,12 +155,13 @@ QString ReferenceTableHtml(const std::vector<ReferenceRow>& rows) {
     const QString quantity = QString::fromStdString(row.quantity).toHtmlEscaped();
     if (row.kind == ReferenceRow::Kind::Figure) {
       if (!inTable) {
-        html += QStringLiteral(
-            "<table cellspacing=\"0\" cellpadding=\"0\" style=\"white-space:pre\">");
+        html +=
+            QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\" style=\"white-space:pre\">");
       }
       inTable = true;
-      html += QStringLiteral("<tr><td width=\"%1\">%2</td>"
-                             "<td width=\"%3\" align=\"right\">%4</td><td>&nbsp;%5</td></tr>")
+      html += QStringLiteral(
+                  "<tr><td width=\"%1\">%2</td>"
+                  "<td width=\"%3\" align=\"right\">%4</td><td>&nbsp;%5</td></tr>")
                   .arg(QString::number(quantityWidth), quantity, QString::number(valueWidth + gap),
                        QString::fromStdString(row.value).toHtmlEscaped(),
                        QString::fromStdString(row.unit).toHtmlEscaped());

@@ -14,8 +14,8 @@
 
 #include "calc/command.h"
 #include "calc/reference.h"
-#include "windows/windowservices.h"
 #include "windows/errorbox.h"
+#include "windows/windowservices.h"
 
 class QLabel;
 class QLineEdit;

@@ -2,9 +2,9 @@
 // Copyright (C) 2026 The coilcalc developers
 #include "windows/formindmnogosl.h"
 
-#include "windows/calcwindow.h"
 #include "calc/indmnogosl.h"
 #include "ui_formindmnogosl.h"
+#include "windows/calcwindow.h"
 
 TFormIndMnogosl::TFormIndMnogosl(const WindowServices& services, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::TFormIndMnogosl>()), services_(services) {
@@ -15,6 +15,4 @@ TFormIndMnogosl::TFormIndMnogosl(const WindowServices& services, QWidget* parent
 
 TFormIndMnogosl::~TFormIndMnogosl() = default;
 
-void TFormIndMnogosl::BitBtn1Click() {
-  RunCommand(*this, services_, IndMnogosl::BitBtn1Click);
-}
+void TFormIndMnogosl::BitBtn1Click() { RunCommand(*this, services_, IndMnogosl::BitBtn1Click); }

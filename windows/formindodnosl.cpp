@@ -2,9 +2,9 @@
 // Copyright (C) 2026 The coilcalc developers
 #include "windows/formindodnosl.h"
 
-#include "windows/calcwindow.h"
 #include "calc/indodnosl.h"
 #include "ui_formindodnosl.h"
+#include "windows/calcwindow.h"
 
 TFormIndOdnosl::TFormIndOdnosl(const WindowServices& services, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::TFormIndOdnosl>()), services_(services) {
@@ -15,6 +15,4 @@ TFormIndOdnosl::TFormIndOdnosl(const WindowServices& services, QWidget* parent)
 
 TFormIndOdnosl::~TFormIndOdnosl() = default;
 
-void TFormIndOdnosl::BitBtn1Click() {
-  RunCommand(*this, services_, IndOdnogosl::BitBtn1Click);
-}
+void TFormIndOdnosl::BitBtn1Click() { RunCommand(*this, services_, IndOdnogosl::BitBtn1Click); }

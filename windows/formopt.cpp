@@ -6,9 +6,9 @@
 #include <initializer_list>
 #include <vector>
 
-#include "windows/calcwindow.h"
 #include "calc/optim.h"
 #include "ui_formopt.h"
+#include "windows/calcwindow.h"
 
 namespace {
 
@@ -59,6 +59,4 @@ void TFormopt::startClick() {
   RunCommand(*this, services_, optim::startClick);
 }
 
-void TFormopt::CheckBox1Click() {
-  RunCommand(*this, services_, optim::CheckBox1Click);
-}
+void TFormopt::CheckBox1Click() { RunCommand(*this, services_, optim::CheckBox1Click); }

@@ -2,9 +2,9 @@
 // Copyright (C) 2026 The coilcalc developers
 #include "windows/formvitkmnogosl.h"
 
-#include "windows/calcwindow.h"
 #include "calc/vitkmnogosl.h"
 #include "ui_formvitkmnogosl.h"
+#include "windows/calcwindow.h"
 
 TFormVitkmnogosl::TFormVitkmnogosl(const WindowServices& services, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::TFormVitkmnogosl>()), services_(services) {
@@ -15,6 +15,4 @@ TFormVitkmnogosl::TFormVitkmnogosl(const WindowServices& services, QWidget* pare
 
 TFormVitkmnogosl::~TFormVitkmnogosl() = default;
 
-void TFormVitkmnogosl::startClick() {
-  RunCommand(*this, services_, Vitkmnogosl::startClick);
-}
+void TFormVitkmnogosl::startClick() { RunCommand(*this, services_, Vitkmnogosl::startClick); }

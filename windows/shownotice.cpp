@@ -65,14 +65,14 @@ class NoticeDialog final : public QDialog {
 
     QScreen* screen = QGuiApplication::primaryScreen();
     const QRect screenRect = screen ? screen->geometry() : QRect(0, 0, 640, 480);
-    const QRect textRect =
-        fm.boundingRect(QRect(0, 0, screenRect.width() / 2, 0x3fffffff),
-                        Qt::TextWordWrap | Qt::TextExpandTabs, text);
+    const QRect textRect = fm.boundingRect(QRect(0, 0, screenRect.width() / 2, 0x3fffffff),
+                                           Qt::TextWordWrap | Qt::TextExpandTabs, text);
 
     button_ = new QPushButton(QStringLiteral("OK"), this);
     button_->setObjectName(QStringLiteral("OK"));
     button_->setDefault(true);
-    const int captionWidth = fm.horizontalAdvance(QString(button_->text()).remove(QLatin1Char('&')));
+    const int captionWidth =
+        fm.horizontalAdvance(QString(button_->text()).remove(QLatin1Char('&')));
     const int buttonWidth = qMax(MulDiv(50, du.x, 4), captionWidth + 8);
     connect(button_, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -46,8 +46,7 @@ void startClick(CommandContext& ctx) {
   const Number Rn = ctx.readNumber("vvodRn");
   const bool wireMode = ctx.fields.isChecked("CheckBox1");
   const OptimState& s = ctx.state.optim;
-  const Number c = wireMode ? CalcOptWire(L, p, Rn, ctx)
-                            : CalcOptAttenuation(L, p, Rn, ctx);
+  const Number c = wireMode ? CalcOptWire(L, p, Rn, ctx) : CalcOptAttenuation(L, p, Rn, ctx);
   // The divisions by 10 stay extended: number display takes them unrounded.
   ctx.writeNumber("vivodDr", Ext(c) / 10);
   ctx.writeNumber("vivodDbn", Ext(wireMode ? s.DbnB : s.DbnA) / 10);
@@ -62,7 +61,8 @@ void CheckBox1Click(CommandContext& ctx) {
   for (const char* output : {"vivodDr", "vivodL", "vivodd", "vivodDbn", "VivodN"})
     ctx.fields.setText(output, "");
   const bool wireMode = ctx.fields.isChecked("CheckBox1");
-  ctx.fields.setText("Label6", wireMode ? "Диаметр провода d, [мм]" : "Допустимое ослабление, [дБ]");
+  ctx.fields.setText("Label6",
+                     wireMode ? "Диаметр провода d, [мм]" : "Допустимое ослабление, [дБ]");
   ctx.fields.setText("Label9", wireMode ? "Вносимое ослабление, [дБ]" : "N, [витк]");
   ctx.fields.setText("Label10", wireMode ? "N, [витк]" : "d, [мм]");
 }

@@ -86,13 +86,14 @@ struct DeviationWords {
   const char* above;
   const char* negligible;
 };
-constexpr DeviationWords kFormulaWords{"Формула занижает на", "Формула завышает на", "Формула точна до"};
+constexpr DeviationWords kFormulaWords{"Формула занижает на", "Формула завышает на",
+                                       "Формула точна до"};
 constexpr DeviationWords kRequirementWords{"Меньше требуемой на", "Больше требуемой на",
                                            "Равна требуемой с точностью до"};
 
 // "Формула занижает на" | "0,48" | "%".
-void AddDeviation(ReferenceEstimate& e, std::optional<double> deviation, const DeviationWords& words,
-                  const FormatSettings& format) {
+void AddDeviation(ReferenceEstimate& e, std::optional<double> deviation,
+                  const DeviationWords& words, const FormatSettings& format) {
   if (!deviation) return;
   if (Negligible(*deviation)) {
     e.table.push_back({words.negligible, PercentText(0.01, format), "%"});
@@ -215,14 +216,15 @@ void AddWoundWire(ReferenceEstimate& e, double N, double d, double Dbn, double l
 void AddCopperNote(ReferenceEstimate& e, const FormatSettings& format) {
   if (!e.wire) return;
   AddNote(e, "Медь при 20 °C: 1/" + ApproximateText(1 / physics::kCopperResistivity, format) +
-                " Ом·мм²/м, " + ApproximateText(physics::kCopperDensity, format) + " г/см³;");
+                 " Ом·мм²/м, " + ApproximateText(physics::kCopperDensity, format) + " г/см³;");
   AddNote(e, "d — диаметр провода по меди, без изоляции");
 }
 
 // ---- the count of turns for a required inductance -------------------------------------------
 
 namespace bp = boost::math::policies;
-using Policy = bp::policy<bp::domain_error<bp::ignore_error>, bp::evaluation_error<bp::ignore_error>>;
+using Policy =
+    bp::policy<bp::domain_error<bp::ignore_error>, bp::evaluation_error<bp::ignore_error>>;
 
 // The thickness in cm that the turns search gives n turns of wire of diameter d (mm) in a
 // winding of length l (cm): n/w layers of w = l/(0.1 d) turns, each 0.1 d thick.
@@ -296,8 +298,8 @@ std::string ApproximateText(double v, const FormatSettings& format) {
 }
 
 ReferenceEstimate EstimateSingleLayer(const SingleLayerComputed& c, const FormatSettings& format) {
-  ReferenceEstimate e = AgainstFormula("токовый слой", physics::CurrentSheetInductance(c.d_cm, c.l, c.N),
-                                       c.L, format);
+  ReferenceEstimate e = AgainstFormula(
+      "токовый слой", physics::CurrentSheetInductance(c.d_cm, c.l, c.N), c.L, format);
   if (!e.L) return e;
   if (!c.L) {
     e.text += "; формулы для такой короткой катушки нет";
@@ -310,8 +312,8 @@ ReferenceEstimate EstimateSingleLayer(const SingleLayerComputed& c, const Format
 }
 
 ReferenceEstimate EstimateMultiLayer(const MultiLayerComputed& c, const FormatSettings& format) {
-  ReferenceEstimate e = AgainstFormula(kWinding, physics::RectangularWindingInductance(c.Dbn, c.l, c.Dr, c.N),
-                                       c.L, format);
+  ReferenceEstimate e = AgainstFormula(
+      kWinding, physics::RectangularWindingInductance(c.Dbn, c.l, c.Dr, c.N), c.L, format);
   if (!e.L) return e;
   AddLargestWire(e, "Диаметр (квадратная укладка)", physics::LargestWire(c.l, c.Dr, c.N),
                  physics::TurnsWireLength(c.N, c.Dbn + c.Dr), format);
@@ -320,14 +322,14 @@ ReferenceEstimate EstimateMultiLayer(const MultiLayerComputed& c, const FormatSe
 }
 
 ReferenceEstimate EstimateTurns(const TurnsComputed& c, const FormatSettings& format) {
-  ReferenceEstimate e =
-      AgainstRequirement(physics::RectangularWindingInductance(c.Dbn, c.l, c.Dr, c.n), c.Lreq, format);
+  ReferenceEstimate e = AgainstRequirement(
+      physics::RectangularWindingInductance(c.Dbn, c.l, c.Dr, c.n), c.Lreq, format);
   if (!e.L) return e;
   e.N = CountForRequirement(c, c.n, *e.L);
   if (e.N) {
     e.Dr = ThicknessOf(*e.N, c.l, c.d);
-    e.text += "; нужно N = " + ApproximateText(*e.N, format) + ", Dr = " +
-              ApproximateText(*e.Dr, format) + " см";
+    e.text += "; нужно N = " + ApproximateText(*e.N, format) +
+              ", Dr = " + ApproximateText(*e.Dr, format) + " см";
   }
   AddFigure(e, "Нужно витков", e.N, "", format);
   AddFigure(e, "Толщина намотки для них", e.Dr, "см", format);
@@ -369,10 +371,16 @@ ReferenceEstimate Estimate(const Computed& computed, const FormatSettings& forma
   struct Visitor {
     const FormatSettings& format;
     ReferenceEstimate operator()(std::monostate) const { return {}; }
-    ReferenceEstimate operator()(const SingleLayerComputed& c) const { return EstimateSingleLayer(c, format); }
-    ReferenceEstimate operator()(const MultiLayerComputed& c) const { return EstimateMultiLayer(c, format); }
+    ReferenceEstimate operator()(const SingleLayerComputed& c) const {
+      return EstimateSingleLayer(c, format);
+    }
+    ReferenceEstimate operator()(const MultiLayerComputed& c) const {
+      return EstimateMultiLayer(c, format);
+    }
     ReferenceEstimate operator()(const TurnsComputed& c) const { return EstimateTurns(c, format); }
-    ReferenceEstimate operator()(const OptimalComputed& c) const { return EstimateOptimal(c, format); }
+    ReferenceEstimate operator()(const OptimalComputed& c) const {
+      return EstimateOptimal(c, format);
+    }
   };
   return std::visit(Visitor{format}, computed);
 }

@@ -8,7 +8,8 @@
 // here changes a digit that a command shows.
 //
 // The texts give about four significant digits with the separator of the format handed in:
-//   single-layer defaults -> "Точный расчёт (токовый слой): 0,03355 мкГн; формула занижает на 0,48 %"
+//   single-layer defaults -> "Точный расчёт (токовый слой): 0,03355 мкГн; формула занижает на 0,48
+//   %"
 // Where the geometry is no coil (a negative, zero or non-finite dimension, outside the models'
 // domain) there is no figure, and the text says so.
 #include <optional>

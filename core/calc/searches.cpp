@@ -251,9 +251,9 @@ TurnsResult JumpToCount(const CountTest& test, Number& Dr, const FormatSettings&
   }
   return NotFound(walk.point, walk.steps,
                   "Ни одно число витков не даёт индуктивность в пределах 1 % от требуемой: при " +
-                      Show(walk.previous, format) + " витка получается " +
-                      Show(before.Lc, format) + " мкГн, а при " + Show(walk.point, format) +
-                      " витка уже " + Show(found.Lc, format) + " мкГн." + kChangeSizes);
+                      Show(walk.previous, format) + " витка получается " + Show(before.Lc, format) +
+                      " мкГн, а при " + Show(walk.point, format) + " витка уже " +
+                      Show(found.Lc, format) + " мкГн." + kChangeSizes);
 }
 
 }  // namespace
@@ -279,8 +279,7 @@ WalkResult DbToRatioWalk(Number A, const FormatSettings& format) {
   }
   throw ESearchError("Ослабление " + target + " дБ не достигается: соседние точки расчёта " +
                      "дают уровни " + Show(20 * log10(Ext(walk.previous)), format) + " дБ и " +
-                     level + " дБ, оба дальше чем на " + tolerance + " дБ от заданного." +
-                     advice);
+                     level + " дБ, оба дальше чем на " + tolerance + " дБ от заданного." + advice);
 }
 
 WalkResult FifthRootWalk(Number a, EventPump& pump, const FormatSettings& format) {

@@ -105,7 +105,10 @@ WalkResult FindFirstReached(Number start, Ext step, MonotoneTest& test, Number l
           std::uint64_t lo = 0, hi = run.length;
           while (hi - lo > 1) {
             const std::uint64_t mid = lo + (hi - lo) / 2;
-            if (reached(run.at(mid))) hi = mid; else lo = mid;
+            if (reached(run.at(mid)))
+              hi = mid;
+            else
+              lo = mid;
           }
           result.outcome = Outcome::Reached;
           result.point = run.at(hi);

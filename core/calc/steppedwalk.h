@@ -50,9 +50,9 @@ enum class Outcome {
 struct WalkResult {
   Outcome outcome;
   Number point;
-  std::uint64_t steps;   // k of point
-  Number previous;       // x_(k-1): tested and failed, or the start when k = 1
-  std::uint64_t tests;   // calls of reached()
+  std::uint64_t steps;  // k of point
+  Number previous;      // x_(k-1): tested and failed, or the start when k = 1
+  std::uint64_t tests;  // calls of reached()
 };
 
 // The first x_k, k >= 1, for which test.reached(x_k) holds. The start itself is not tested.

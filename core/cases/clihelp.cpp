@@ -31,7 +31,8 @@ class Table {
     for (const auto& cells : rows_) {
       std::string line = " ";
       for (std::size_t i = 0; i < cells.size(); ++i)
-        line += " " + cells[i] + std::string(i + 1 < cells.size() ? widths[i] - Width(cells[i]) : 0, ' ');
+        line += " " + cells[i] +
+                std::string(i + 1 < cells.size() ? widths[i] - Width(cells[i]) : 0, ' ');
       while (!line.empty() && line.back() == ' ') line.pop_back();
       out += line + "\n";
     }
@@ -58,11 +59,13 @@ std::string WindowHelp(const Calculator& c) {
                  in.initialText});
   }
   if (c.modeSwitch)
-    table.row({c.modeSwitch->name, c.modeSwitch->control, std::string("1: ") + c.modeSwitch->meaning, "0"});
+    table.row({c.modeSwitch->name, c.modeSwitch->control,
+               std::string("1: ") + c.modeSwitch->meaning, "0"});
   table.row({"output"});
   for (const OutputField& out : c.outputs) {
     std::string what = Describe(out.quantity, true);
-    if (out.switched.symbol != nullptr) what += "; with " + setting + ": " + Describe(out.switched, true);
+    if (out.switched.symbol != nullptr)
+      what += "; with " + setting + ": " + Describe(out.switched, true);
     table.row({"", out.control, what});
   }
   return std::string(c.name) + " (" + c.window + "): " + c.title + "\n" + table.text();
@@ -87,7 +90,8 @@ Windows, their inputs by name or control name, and their outputs:
 
 )";
   for (const Calculator& c : Calculators()) help += WindowHelp(c) + "\n";
-  help += R"(number: number entry and display of one text
+  help +=
+      R"(number: number entry and display of one text
   text=TEXT  answered by extended=HEX (the 80-bit value), number=HEX (the double)
              and shown=TEXT (its display), or by the error of the conversion
 
@@ -130,10 +134,15 @@ Examples:
   $ coilcalc-cli single-layer N=10 D=4 l=10 sep=,
   Vivodind=0,133559322033898
   $ coilcalc-cli multi-layer reference=1 sep=,
-)" "  Vivod=6206,59079391892\treference.L=5755,44111423994\treference.deviation=7,83866380915202\t"
+)"
+      "  "
+      "Vivod=6206,59079391892\treference.L=5755,44111423994\treference.deviation=7,83866380915202\t"
       "reference.wire=75,8694625841935\treference.R=1,34074137931034\t"
-      "reference.mass=658,055873442633\treference.d=1,11455642515071\n" R"(  $ printf 'turns\tL=100\n\nBogus\n' | coilcalc-cli 2>/dev/null; echo $?
-)" "  vivodN=187.509999999974\tvivodDr=0.375019999999949\n" R"(
+      "reference.mass=658,055873442633\treference.d=1,11455642515071\n"
+      R"(  $ printf 'turns\tL=100\n\nBogus\n' | coilcalc-cli 2>/dev/null; echo $?
+)"
+      "  vivodN=187.509999999974\tvivodDr=0.375019999999949\n"
+      R"(
   error=Usage: unknown window 'Bogus' (coilcalc-cli --help lists the windows)
   2
 )";

@@ -32,7 +32,9 @@ class CaseFields final : public Fields {
     const auto it = checks.find(control);
     return it != checks.end() && it->second;
   }
-  void showNotice(const std::string& text) override { events.push_back("notice=" + EscapeText(text)); }
+  void showNotice(const std::string& text) override {
+    events.push_back("notice=" + EscapeText(text));
+  }
 };
 
 std::string ErrorEvent(const Exception& e) {
@@ -124,7 +126,8 @@ std::string InputNames(const Calculator& calculator) {
 }
 
 bool ZeroOrOne(const std::string& name, const std::string& value) {
-  if (value != "0" && value != "1") throw MalformedCase(name + "= takes 0 or 1, not '" + value + "'");
+  if (value != "0" && value != "1")
+    throw MalformedCase(name + "= takes 0 or 1, not '" + value + "'");
   return value == "1";
 }
 
@@ -163,7 +166,8 @@ ParsedCase ReadCase(const std::vector<std::string>& items, FormatSettings locale
   if (parsed.calculator == nullptr && window != "number")
     throw MalformedCase("unknown window '" + window + "' (coilcalc-cli --help lists the windows)");
   if (parsed.calculator != nullptr) {
-    for (const InputField& input : parsed.calculator->inputs) parsed.texts[input.control] = input.initialText;
+    for (const InputField& input : parsed.calculator->inputs)
+      parsed.texts[input.control] = input.initialText;
   }
   std::vector<std::pair<std::string, NamedInput>> modeNames;  // checked once the mode is known
 
@@ -218,10 +222,14 @@ CliRunner::Answer Answered(const Run& run) {
 std::string EscapeText(const std::string& text) {
   std::string out;
   for (char c : text) {
-    if (c == '\\') out += "\\\\";
-    else if (c == '\t') out += "\\t";
-    else if (c == '\n') out += "\\n";
-    else out += c;
+    if (c == '\\')
+      out += "\\\\";
+    else if (c == '\t')
+      out += "\\t";
+    else if (c == '\n')
+      out += "\\n";
+    else
+      out += c;
   }
   return out;
 }
@@ -234,10 +242,14 @@ std::string UnescapeText(const std::string& text) {
       continue;
     }
     const char next = text[++i];
-    if (next == 't') out += '\t';
-    else if (next == 'n') out += '\n';
-    else if (next == '\\') out += '\\';
-    else out += '\\', out += next;  // not an escape: kept as typed
+    if (next == 't')
+      out += '\t';
+    else if (next == 'n')
+      out += '\n';
+    else if (next == '\\')
+      out += '\\';
+    else
+      out += '\\', out += next;  // not an escape: kept as typed
   }
   return out;
 }
@@ -259,7 +271,8 @@ std::string CliRunner::runCase(const std::vector<std::string>& items) {
 
   CaseFields fields;
   fields.texts = parsed.texts;
-  if (parsed.calculator->modeSwitch) fields.checks[parsed.calculator->modeSwitch->control] = parsed.switched;
+  if (parsed.calculator->modeSwitch)
+    fields.checks[parsed.calculator->modeSwitch->control] = parsed.switched;
   NoEventPump pump;
   CommandContext ctx{fields, parsed.format, state_, pump};
   try {

@@ -12,9 +12,10 @@
 //   multi-layer\treference=1       ->  Vivod=6206,59079391892\treference.L=5755,44111423994\t...
 //   single-layer\tN=10             ->  Vivodind=0,133559322033898
 //   FormVitkmnogosl\tvvodd=0       ->  notice=Диаметр провода ...\tvivodN=0\tvivodDr=0
-//   FormIndOdnosl\tVvodd=x         ->  error=EConvertError: 'x' is not a valid floating point value.
-//   number\ttext=1,5               ->  extended=3FFFC000000000000000\tnumber=3FF8000000000000\tshown=1,5
-//   Bogus                          ->  error=Usage: unknown window 'Bogus' ...
+//   FormIndOdnosl\tVvodd=x         ->  error=EConvertError: 'x' is not a valid floating point
+//   value. number\ttext=1,5               ->
+//   extended=3FFFC000000000000000\tnumber=3FF8000000000000\tshown=1,5 Bogus ->  error=Usage:
+//   unknown window 'Bogus' ...
 // "\t", "\n" and "\\" in a TEXT stand for a tab, a newline and a backslash, in both directions.
 #include <stdexcept>
 #include <string>

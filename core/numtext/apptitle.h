@@ -3,7 +3,8 @@
 #pragma once
 // The application title, which the error box and the notice window bear: the executable's file
 // name without its folder, cut before its first ".", every character after the first in lower
-// case. "C:\\bin\\CALC.EXE" -> "Calc"; "/usr/bin/coil.calc.exe" -> "coil"; "coilcalc" -> "coilcalc".
+// case. "C:\\bin\\CALC.EXE" -> "Calc"; "/usr/bin/coil.calc.exe" -> "coil"; "coilcalc" ->
+// "coilcalc".
 #include <string>
 
 std::string ApplicationTitle(const std::string& executablePath);

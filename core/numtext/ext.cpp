@@ -46,4 +46,3 @@ Ext log10(Ext x) {
   if (x < zero) throw EInvalidOp();
   return maskedLog10(x);
 }
-

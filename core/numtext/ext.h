@@ -88,8 +88,8 @@ class Ext {
   friend bool operator!=(Ext a, Ext b) { return a.v_ != b.v_; }
 #else
   friend constexpr Ext operator-(Ext a) {
-    return Ext(ExtBits{static_cast<unsigned short>(a.bits_.signExponent ^ 0x8000u),
-                       a.bits_.significand});
+    return Ext(
+        ExtBits{static_cast<unsigned short>(a.bits_.signExponent ^ 0x8000u), a.bits_.significand});
   }
   friend bool operator<(Ext a, Ext b);
   friend bool operator>(Ext a, Ext b);

@@ -5,9 +5,8 @@
 // operands live on the stack (MPFR's custom interface), so no operation allocates.
 #include <cstdint>  // before mpfr.h, which then declares its uintmax_t functions
 #define MPFR_USE_INTMAX_T 1
-#include <mpfr.h>
-
 #include <cstring>
+#include <mpfr.h>
 
 #include "numtext/ext.h"
 

@@ -9,9 +9,9 @@
 namespace {
 // Precision 64 bits, round to nearest, all six exceptions masked (0x037F; bit 6 is reserved and
 // always reads as set).
-constexpr fpu_control_t kStartupControlWord =
-    0x0040 | _FPU_EXTENDED | _FPU_RC_NEAREST | _FPU_MASK_IM | _FPU_MASK_DM | _FPU_MASK_ZM | _FPU_MASK_OM |
-    _FPU_MASK_UM | _FPU_MASK_PM;
+constexpr fpu_control_t kStartupControlWord = 0x0040 | _FPU_EXTENDED | _FPU_RC_NEAREST |
+                                              _FPU_MASK_IM | _FPU_MASK_DM | _FPU_MASK_ZM |
+                                              _FPU_MASK_OM | _FPU_MASK_UM | _FPU_MASK_PM;
 }  // namespace
 
 void InitFpu() {

@@ -75,7 +75,8 @@ Ext NumberFromText(const std::string& text, const FormatSettings& format) {
     bool exponentNegative = false;
     if (i < n && (text[i] == '+' || text[i] == '-')) exponentNegative = text[i++] == '-';
     // Digits are taken while the exponent is below 500; a digit after that is left over.
-    while (i < n && isDigit(text[i]) && exponent < 500) exponent = exponent * 10 + (text[i++] - '0');
+    while (i < n && isDigit(text[i]) && exponent < 500)
+      exponent = exponent * 10 + (text[i++] - '0');
     if (exponentNegative) exponent = -exponent;
   }
   while (i < n && text[i] == ' ') ++i;

@@ -37,10 +37,20 @@ void WindowEstimate(benchmark::State& state, Computed computed) {
   for (auto _ : state) benchmark::DoNotOptimize(Estimate(computed, format));
 }
 
-BENCHMARK_CAPTURE(WindowEstimate, single_layer, Computed(SingleLayerComputed{5, 0.4, 1, 0.0333898305084746}))->Unit(kUs);
-BENCHMARK_CAPTURE(WindowEstimate, multi_layer, Computed(MultiLayerComputed{1, 5, 2, 805, 6206.59079391892}))->Unit(kUs);
-BENCHMARK_CAPTURE(WindowEstimate, turns, Computed(TurnsComputed{1, 5, 1, 2500, 629.589999999572, 1.25917999999914}))->Unit(kUs);
-BENCHMARK_CAPTURE(WindowEstimate, turns_flat, Computed(TurnsComputed{1, 0.01, 0.1, 100, 72.7100000000003, 0.727100000000003}))->Unit(kUs);
-BENCHMARK_CAPTURE(WindowEstimate, optimal, Computed(OptimalComputed{5100, 24.5631146302557, 286.457205314841}))->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimate, single_layer,
+                  Computed(SingleLayerComputed{5, 0.4, 1, 0.0333898305084746}))
+    ->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimate, multi_layer,
+                  Computed(MultiLayerComputed{1, 5, 2, 805, 6206.59079391892}))
+    ->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimate, turns,
+                  Computed(TurnsComputed{1, 5, 1, 2500, 629.589999999572, 1.25917999999914}))
+    ->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimate, turns_flat,
+                  Computed(TurnsComputed{1, 0.01, 0.1, 100, 72.7100000000003, 0.727100000000003}))
+    ->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimate, optimal,
+                  Computed(OptimalComputed{5100, 24.5631146302557, 286.457205314841}))
+    ->Unit(kUs);
 
 }  // namespace

@@ -2,10 +2,9 @@
 // Copyright (C) 2026 The coilcalc developers
 // The command-line front end: case syntax, readable names, escapes, the number pseudo-window,
 // malformed lines and their answers, and the manual page against the calculator table.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <set>
 
@@ -51,11 +50,12 @@ TEST(Cli, SeparatorPerCase) {
 
 TEST(Cli, MalformedCasesAreRefused) {
   CliRunner runner(FormatSettings{U','});
-  for (const char* line : {"NoSuchWindow", "\tVvodd=1", "FormIndOdnosl\tVvodd", "FormIndOdnosl\tVivodind=1",
-                           "FormIndOdnosl\tCheckBox1=1", "Formopt\tCheckBox1=yes", "FormIndOdnosl\tsep=",
-                           "FormIndOdnosl\tsep=,,", "number", "number\tVvodd=1", "FormIndOdnosl\tsep=\xD0",
-                           "Single-layer", "single-layer\td=1", "turns\tDr=1", "optimal\td=0.5",
-                           "optimal\twire=1\tA=1", "optimal\tA=1\tCheckBox1=1", "optimal\twire=yes"}) {
+  for (const char* line :
+       {"NoSuchWindow", "\tVvodd=1", "FormIndOdnosl\tVvodd", "FormIndOdnosl\tVivodind=1",
+        "FormIndOdnosl\tCheckBox1=1", "Formopt\tCheckBox1=yes", "FormIndOdnosl\tsep=",
+        "FormIndOdnosl\tsep=,,", "number", "number\tVvodd=1", "FormIndOdnosl\tsep=\xD0",
+        "Single-layer", "single-layer\td=1", "turns\tDr=1", "optimal\td=0.5",
+        "optimal\twire=1\tA=1", "optimal\tA=1\tCheckBox1=1", "optimal\twire=yes"}) {
     EXPECT_THROW(runner.runLine(line), MalformedCase) << line;
   }
 }
@@ -63,8 +63,10 @@ TEST(Cli, MalformedCasesAreRefused) {
 TEST(Cli, ReadableNamesAreTheControls) {
   const std::pair<const char*, const char*> cases[] = {
       {"single-layer\tN=10\tD=3\tl=7", "FormIndOdnosl\tVvodN=10\tVvodd=3\tVvodl=7"},
-      {"multi-layer\tDbn=2\tl=4\tDr=1\tN=300", "FormIndMnogosl\tvvodDbn=2\tVvodL=4\tvvodDr=1\tvvodN=300"},
-      {"turns\tDbn=2\tl=4\td=0,5\tL=300", "FormVitkmnogosl\tvvoddbn=2\tvvodl=4\tvvodd=0,5\tvvodLL=300"},
+      {"multi-layer\tDbn=2\tl=4\tDr=1\tN=300",
+       "FormIndMnogosl\tvvodDbn=2\tVvodL=4\tvvodDr=1\tvvodN=300"},
+      {"turns\tDbn=2\tl=4\td=0,5\tL=300",
+       "FormVitkmnogosl\tvvoddbn=2\tvvodl=4\tvvodd=0,5\tvvodLL=300"},
       {"optimal\tL=1000\tA=3\tRn=50\twire=0", "Formopt\tvvodLind=1000\tvvodNdb=3\tvvodRn=50"},
       {"optimal\td=0,3\twire=1\tRn=50", "Formopt\tCheckBox1=1\tvvodNdb=0,3\tvvodRn=50"},
       {"optimal\tCheckBox1=1\td=0,3", "Formopt\tvvodNdb=0,3\twire=1"},
@@ -88,7 +90,8 @@ TEST(Cli, NamesAreUnambiguousPerWindow) {
       if (in.switched.symbol) names.insert(in.switched.symbol);
     }
     if (c.modeSwitch) names.insert({c.modeSwitch->control, c.modeSwitch->name});
-    for (const std::string& name : names) EXPECT_EQ(names.count(name), 1u) << c.name << ": " << name;
+    for (const std::string& name : names)
+      EXPECT_EQ(names.count(name), 1u) << c.name << ": " << name;
   }
 }
 
@@ -102,15 +105,18 @@ TEST(Cli, EveryLineIsAnsweredByOneLine) {
       {"reset", "reset", false},
       {"number\ttext=2", "extended=40008000000000000000\tnumber=4000000000000000\tshown=2", false},
       {"number", "error=Usage: number needs text=", true},
-      {"Bogus", "error=Usage: unknown window 'Bogus' (coilcalc-cli --help lists the windows)", true},
+      {"Bogus", "error=Usage: unknown window 'Bogus' (coilcalc-cli --help lists the windows)",
+       true},
       {"optimal\td=1", "error=Usage: d= (wire diameter) needs wire=1", true},
       // A message quoting what was typed stays on its line.
       {"Formopt\twire=a\\nb", "error=Usage: wire= takes 0 or 1, not 'a\\nb'", true},
-      {"Bo\\gus\tsep=,", "error=Usage: unknown window 'Bo\\\\gus' (coilcalc-cli --help lists the windows)", true},
+      {"Bo\\gus\tsep=,",
+       "error=Usage: unknown window 'Bo\\\\gus' (coilcalc-cli --help lists the windows)", true},
       // CR LF line ends: the one CR goes, a second stays in the text.
       {"\r", "", false},
       {"turns\tL=100\r", "vivodN=187.509999999974\tvivodDr=0.375019999999949", false},
-      {"number\ttext=2\r\r", "error=EConvertError: '2\r' is not a valid floating point value.", false},
+      {"number\ttext=2\r\r", "error=EConvertError: '2\r' is not a valid floating point value.",
+       false},
   };
   CliRunner runner(FormatSettings{U'.'});
   for (const auto& c : cases) {
@@ -121,7 +127,8 @@ TEST(Cli, EveryLineIsAnsweredByOneLine) {
       EXPECT_EQ("error=Usage: " + answer.malformed, answer.line);
     }
   }
-  EXPECT_EQ(runner.answerCase({"turns", "L=100"}).line, "vivodN=187.509999999974\tvivodDr=0.375019999999949");
+  EXPECT_EQ(runner.answerCase({"turns", "L=100"}).line,
+            "vivodN=187.509999999974\tvivodDr=0.375019999999949");
   EXPECT_EQ(runner.answerCase({"turns", "L"}).malformed, "item 'L' is not NAME=TEXT");
 }
 
@@ -130,20 +137,24 @@ TEST(Cli, ManualPageListsTheCalculatorTable) {
   const std::string page{std::istreambuf_iterator<char>(file), {}};
   ASSERT_FALSE(page.empty());
   for (const Calculator& c : Calculators()) {
-    EXPECT_NE(page.find("\n## " + std::string(c.name) + ", " + c.window + "\n"), std::string::npos) << c.name;
+    EXPECT_NE(page.find("\n## " + std::string(c.name) + ", " + c.window + "\n"), std::string::npos)
+        << c.name;
     for (const InputField& in : c.inputs) {
       for (const char* symbol : {in.quantity.symbol, in.switched.symbol}) {
         if (symbol == nullptr) continue;
         // "- *D*, *Vvodd*: diameter, mm; *4*"
-        const std::size_t at = page.find("\n- *" + std::string(symbol) + "*, *" + in.control + "*: ");
+        const std::size_t at =
+            page.find("\n- *" + std::string(symbol) + "*, *" + in.control + "*: ");
         ASSERT_NE(at, std::string::npos) << c.name << ": " << symbol;
         const std::string line = page.substr(at + 1, page.find('\n', at + 1) - at - 1);
         const std::string initial = std::string("; *") + in.initialText + "*";
-        EXPECT_EQ(line.substr(line.size() - std::min(line.size(), initial.size())), initial) << line;
+        EXPECT_EQ(line.substr(line.size() - std::min(line.size(), initial.size())), initial)
+            << line;
       }
     }
     for (const OutputField& out : c.outputs)
-      EXPECT_NE(page.find("*" + std::string(out.control) + "*: "), std::string::npos) << out.control;
+      EXPECT_NE(page.find("*" + std::string(out.control) + "*: "), std::string::npos)
+          << out.control;
   }
 }
 

@@ -4,8 +4,8 @@
 // the separator ",". Each row is one case of the command-line front end and the events it gives.
 #include <gtest/gtest.h>
 
-#include "numtext/numbertext.h"
 #include "cases/clirunner.h"
+#include "numtext/numbertext.h"
 
 namespace {
 
@@ -28,30 +28,32 @@ TEST_P(Commands, GiveTheirTextsToTheDigit) {
 
 INSTANTIATE_TEST_SUITE_P(
     SingleLayer, Commands,
-    testing::Values(
-        Row{"defaults", "FormIndOdnosl", "Vivodind=0,0333898305084746"},
-        Row{"long_coil", "FormIndOdnosl\tVvodN=10\tVvodd=20\tVvodl=40", "Vivodind=0,804081632653061"},
-        Row{"short_coil", "FormIndOdnosl\tVvodN=10\tVvodd=60\tVvodl=10", "Vivodind=10,0738636363636"},
-        Row{"short_coil_2", "FormIndOdnosl\tVvodN=10\tVvodd=100\tVvodl=6", "Vivodind=23,0859375"},
-        Row{"no_turns", "FormIndOdnosl\tVvodN=0", "Vivodind=0"},
-        Row{"negative_turns", "FormIndOdnosl\tVvodN=-5", "Vivodind=0,0333898305084746"},
-        Row{"negative_diameter", "FormIndOdnosl\tVvodN=10\tVvodd=-10\tVvodl=0",
-            "Vivodind=-2,18888888888889"},
-        // l exactly 2r/3: the boundary belongs to the long-coil formula.
-        Row{"boundary_two_thirds", "FormIndOdnosl\tVvodN=1\tVvodd=30\tVvodl=10",
-            "Vivodind=0,0377234042553191"},
-        Row{"zero_divisor", "FormIndOdnosl\tVvodN=1\tVvodd=-200\tVvodl=90",
-            "error=EZeroDivide: Floating point division by zero."},
-        Row{"zero_by_zero", "FormIndOdnosl\tVvodN=0\tVvodd=-200\tVvodl=90",
-            "error=EInvalidOp: Invalid floating point operation."},
-        Row{"diameter_read_first", "FormIndOdnosl\tVvodd=x\tVvodl=y",
-            "error=EConvertError: 'x' is not a valid floating point value."},
-        Row{"turns_before_length", "FormIndOdnosl\tVvodN=n\tVvodl=y",
-            "error=EConvertError: 'n' is not a valid floating point value."},
-        Row{"typed_overflow", "FormIndOdnosl\tVvodd=1E400",
-            "error=EOverflow: Floating point overflow."},
-        Row{"result_overflow", "FormIndOdnosl\tVvodN=1E200",
-            "error=EOverflow: Floating point overflow."}));
+    testing::Values(Row{"defaults", "FormIndOdnosl", "Vivodind=0,0333898305084746"},
+                    Row{"long_coil", "FormIndOdnosl\tVvodN=10\tVvodd=20\tVvodl=40",
+                        "Vivodind=0,804081632653061"},
+                    Row{"short_coil", "FormIndOdnosl\tVvodN=10\tVvodd=60\tVvodl=10",
+                        "Vivodind=10,0738636363636"},
+                    Row{"short_coil_2", "FormIndOdnosl\tVvodN=10\tVvodd=100\tVvodl=6",
+                        "Vivodind=23,0859375"},
+                    Row{"no_turns", "FormIndOdnosl\tVvodN=0", "Vivodind=0"},
+                    Row{"negative_turns", "FormIndOdnosl\tVvodN=-5", "Vivodind=0,0333898305084746"},
+                    Row{"negative_diameter", "FormIndOdnosl\tVvodN=10\tVvodd=-10\tVvodl=0",
+                        "Vivodind=-2,18888888888889"},
+                    // l exactly 2r/3: the boundary belongs to the long-coil formula.
+                    Row{"boundary_two_thirds", "FormIndOdnosl\tVvodN=1\tVvodd=30\tVvodl=10",
+                        "Vivodind=0,0377234042553191"},
+                    Row{"zero_divisor", "FormIndOdnosl\tVvodN=1\tVvodd=-200\tVvodl=90",
+                        "error=EZeroDivide: Floating point division by zero."},
+                    Row{"zero_by_zero", "FormIndOdnosl\tVvodN=0\tVvodd=-200\tVvodl=90",
+                        "error=EInvalidOp: Invalid floating point operation."},
+                    Row{"diameter_read_first", "FormIndOdnosl\tVvodd=x\tVvodl=y",
+                        "error=EConvertError: 'x' is not a valid floating point value."},
+                    Row{"turns_before_length", "FormIndOdnosl\tVvodN=n\tVvodl=y",
+                        "error=EConvertError: 'n' is not a valid floating point value."},
+                    Row{"typed_overflow", "FormIndOdnosl\tVvodd=1E400",
+                        "error=EOverflow: Floating point overflow."},
+                    Row{"result_overflow", "FormIndOdnosl\tVvodN=1E200",
+                        "error=EOverflow: Floating point overflow."}));
 
 const char kTooShort[] =
     "Vivodind=\tnotice=Катушка слишком короткая для расчёта: длина намотки l должна быть больше "
@@ -67,44 +69,45 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     MultiLayer, Commands,
-    testing::Values(
-        Row{"defaults", "FormIndMnogosl", "Vivod=6206,59079391892"},
-        Row{"unit_coil", "FormIndMnogosl\tvvodDbn=1\tVvodL=1\tvvodDr=1\tvvodN=100", "Vivod=126"},
-        Row{"second", "FormIndMnogosl\tvvodDbn=2\tVvodL=3\tvvodDr=1\tvvodN=200",
-            "Vivod=616,304347826087"},
-        Row{"no_turns", "FormIndMnogosl\tvvodN=0", "Vivod=0"},
-        Row{"negative_turns", "FormIndMnogosl\tvvodN=-805", "Vivod=6206,59079391892"},
-        Row{"zero_by_zero", "FormIndMnogosl\tvvodDbn=0\tVvodL=0\tvvodDr=0",
-            "error=EInvalidOp: Invalid floating point operation."},
-        Row{"zero_divisor", "FormIndMnogosl\tvvodDbn=3\tVvodL=-1\tvvodDr=0\tvvodN=1",
-            "error=EZeroDivide: Floating point division by zero."},
-        Row{"read_order", "FormIndMnogosl\tvvodDbn=a\tVvodL=b\tvvodN=c\tvvodDr=d",
-            "error=EConvertError: 'a' is not a valid floating point value."},
-        Row{"turns_before_thickness", "FormIndMnogosl\tVvodL=b\tvvodN=c\tvvodDr=d",
-            "error=EConvertError: 'c' is not a valid floating point value."},
-        Row{"thickness_before_length", "FormIndMnogosl\tVvodL=b\tvvodDr=d",
-            "error=EConvertError: 'd' is not a valid floating point value."}));
+    testing::Values(Row{"defaults", "FormIndMnogosl", "Vivod=6206,59079391892"},
+                    Row{"unit_coil", "FormIndMnogosl\tvvodDbn=1\tVvodL=1\tvvodDr=1\tvvodN=100",
+                        "Vivod=126"},
+                    Row{"second", "FormIndMnogosl\tvvodDbn=2\tVvodL=3\tvvodDr=1\tvvodN=200",
+                        "Vivod=616,304347826087"},
+                    Row{"no_turns", "FormIndMnogosl\tvvodN=0", "Vivod=0"},
+                    Row{"negative_turns", "FormIndMnogosl\tvvodN=-805", "Vivod=6206,59079391892"},
+                    Row{"zero_by_zero", "FormIndMnogosl\tvvodDbn=0\tVvodL=0\tvvodDr=0",
+                        "error=EInvalidOp: Invalid floating point operation."},
+                    Row{"zero_divisor", "FormIndMnogosl\tvvodDbn=3\tVvodL=-1\tvvodDr=0\tvvodN=1",
+                        "error=EZeroDivide: Floating point division by zero."},
+                    Row{"read_order", "FormIndMnogosl\tvvodDbn=a\tVvodL=b\tvvodN=c\tvvodDr=d",
+                        "error=EConvertError: 'a' is not a valid floating point value."},
+                    Row{"turns_before_thickness", "FormIndMnogosl\tVvodL=b\tvvodN=c\tvvodDr=d",
+                        "error=EConvertError: 'c' is not a valid floating point value."},
+                    Row{"thickness_before_length", "FormIndMnogosl\tVvodL=b\tvvodDr=d",
+                        "error=EConvertError: 'd' is not a valid floating point value."}));
 
 INSTANTIATE_TEST_SUITE_P(
     Turns, Commands,
-    testing::Values(
-        Row{"defaults", "FormVitkmnogosl", "vivodN=629,589999999572\tvivodDr=1,25917999999914"},
-        Row{"hundred", "FormVitkmnogosl\tvvodLL=100",
-            "vivodN=187,509999999974\tvivodDr=0,375019999999949"},
-        Row{"one", "FormVitkmnogosl\tvvodLL=1", "vivodN=23,6100000000009\tvivodDr=0,0472200000000018"},
-        Row{"thin_wire", "FormVitkmnogosl\tvvoddbn=2\tvvodl=3\tvvodd=0,5\tvvodLL=10",
-            "vivodN=31,9500000000022\tvivodDr=0,0266250000000018"},
-        Row{"tiny", "FormVitkmnogosl\tvvodLL=0,0002", "vivodN=0,35\tvivodDr=0,0007"},
-        Row{"zero_wire_first", "FormVitkmnogosl\tvvodd=0\tvvodl=0",
-            "notice=Диаметр провода не может быть равен нулю !\tvivodN=0\tvivodDr=0"},
-        Row{"zero_length", "FormVitkmnogosl\tvvodl=0\tvvodLL=0",
-            "notice=Длина намотки не может быть равной нулю !\tvivodN=0\tvivodDr=0"},
-        Row{"zero_inductance", "FormVitkmnogosl\tvvodLL=0",
-            "notice=А какую индуктивность посчитать?\tvivodN=0\tvivodDr=0"},
-        Row{"zero_by_zero", "FormVitkmnogosl\tvvoddbn=-15\tvvodl=5",
-            "error=EInvalidOp: Invalid floating point operation."},
-        Row{"read_order", "FormVitkmnogosl\tvvodl=x\tvvodd=y\tvvodLL=z",
-            "error=EConvertError: 'x' is not a valid floating point value."}));
+    testing::Values(Row{"defaults", "FormVitkmnogosl",
+                        "vivodN=629,589999999572\tvivodDr=1,25917999999914"},
+                    Row{"hundred", "FormVitkmnogosl\tvvodLL=100",
+                        "vivodN=187,509999999974\tvivodDr=0,375019999999949"},
+                    Row{"one", "FormVitkmnogosl\tvvodLL=1",
+                        "vivodN=23,6100000000009\tvivodDr=0,0472200000000018"},
+                    Row{"thin_wire", "FormVitkmnogosl\tvvoddbn=2\tvvodl=3\tvvodd=0,5\tvvodLL=10",
+                        "vivodN=31,9500000000022\tvivodDr=0,0266250000000018"},
+                    Row{"tiny", "FormVitkmnogosl\tvvodLL=0,0002", "vivodN=0,35\tvivodDr=0,0007"},
+                    Row{"zero_wire_first", "FormVitkmnogosl\tvvodd=0\tvvodl=0",
+                        "notice=Диаметр провода не может быть равен нулю !\tvivodN=0\tvivodDr=0"},
+                    Row{"zero_length", "FormVitkmnogosl\tvvodl=0\tvvodLL=0",
+                        "notice=Длина намотки не может быть равной нулю !\tvivodN=0\tvivodDr=0"},
+                    Row{"zero_inductance", "FormVitkmnogosl\tvvodLL=0",
+                        "notice=А какую индуктивность посчитать?\tvivodN=0\tvivodDr=0"},
+                    Row{"zero_by_zero", "FormVitkmnogosl\tvvoddbn=-15\tvvodl=5",
+                        "error=EInvalidOp: Invalid floating point operation."},
+                    Row{"read_order", "FormVitkmnogosl\tvvodl=x\tvvodd=y\tvvodLL=z",
+                        "error=EConvertError: 'x' is not a valid floating point value."}));
 
 INSTANTIATE_TEST_SUITE_P(
     OptimalAttenuation, Commands,
@@ -176,8 +179,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Commands, TurnsThicknessOutlivesTheCommand) {
   CliRunner runner(kComma);
   EXPECT_EQ(runner.runLine("FormVitkmnogosl"), "vivodN=629,589999999572\tvivodDr=1,25917999999914");
-  EXPECT_EQ(runner.runLine("FormVitkmnogosl\tvvodd=0"),
-            "notice=Диаметр провода не может быть равен нулю !\tvivodN=0\tvivodDr=1,25917999999914");
+  EXPECT_EQ(
+      runner.runLine("FormVitkmnogosl\tvvodd=0"),
+      "notice=Диаметр провода не может быть равен нулю !\tvivodN=0\tvivodDr=1,25917999999914");
   // A conversion error leaves it alone; a fault leaves the thickness of the failing count.
   EXPECT_EQ(runner.runLine("FormVitkmnogosl\tvvodLL=x"),
             "error=EConvertError: 'x' is not a valid floating point value.");

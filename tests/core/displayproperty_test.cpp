@@ -3,10 +3,9 @@
 // Number display against reading back, over a few hundred thousand seeded random doubles: the
 // text has at most 15 significant digits and reads back to within half a unit of the original's
 // 15th digit, plus a few units of the 18th digit that the 18-digit rendition may be off by.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <random>
 
 #include "numtext/numbertext.h"
@@ -20,7 +19,9 @@ constexpr Ext kSlackIn15thDigitUnits = 0.005_ext;
 
 // 10^k, |k| < 500, as the extended value number entry reads (exact to 10^27, then within a few
 // units of the last place: far finer than the slack above).
-Ext PowerOfTen(long long k) { return NumberFromText("1e" + std::to_string(k), FormatSettings{U'.'}); }
+Ext PowerOfTen(long long k) {
+  return NumberFromText("1e" + std::to_string(k), FormatSettings{U'.'});
+}
 
 double FromPattern(std::uint64_t pattern) {
   double d;
@@ -98,7 +99,8 @@ const Batch kBatches[] = {
     // Numbers of a plain size, as typed into the fields.
     {"FieldSized",
      [](std::mt19937_64& g) {
-       const double d = std::ldexp(static_cast<double>(g() >> 11), static_cast<int>(g() % 120) - 110);
+       const double d =
+           std::ldexp(static_cast<double>(g() >> 11), static_cast<int>(g() % 120) - 110);
        return (g() & 1) ? -d : d;
      }},
 };

@@ -3,14 +3,14 @@
 // Checked extended arithmetic: each fault raised by the operation that causes it, with its kind
 // and message; exact x87 rounding where it matters. The expected bit patterns are the x87 unit's:
 // both backends must give them.
-#include <gtest/gtest.h>
+#include "numtext/ext.h"
 
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <gtest/gtest.h>
 
 #include "numtext/apptitle.h"
-#include "numtext/ext.h"
 #include "numtext/fpu.h"
 #include "numtext/numbertext.h"
 
@@ -65,7 +65,10 @@ TEST(Ext, FaultKinds) {
       {"store 1e-400", [] { toNumber(Decimal("1e-400")); }, "none", nullptr},
       {"sqrt(-0)", [] { sqrt(Ext(-0.0)); }, "none", nullptr},
       {"store just below the rounding edge",  // 0x1.fffffffffffff7fep1023
-       [] { toNumber(FromBits({0x43FE, 0xFFFFFFFFFFFFFBFFULL})); }, "none", nullptr},
+       [] {
+         toNumber(FromBits({0x43FE, 0xFFFFFFFFFFFFFBFFULL}));
+       },
+       "none", nullptr},
   };
   for (const Fault& f : faults) {
     EXPECT_EQ(KindOf(f.operation), f.kind) << f.name;
@@ -171,18 +174,24 @@ TEST(Ext, DecimalConstantsAreTheNearestExtendedValues) {
     Ext value;
     const char* bits;
   } rows[] = {
-      {"0.394", 0.394_ext, "3FFD:C9BA5E353F7CED91"}, {"0.315", 0.315_ext, "3FFD:A147AE147AE147AE"},
-      {"8.66", 8.66_ext, "4002:8A8F5C28F5C28F5C"},   {"19.88", 19.88_ext, "4003:9F0A3D70A3D70A3D"},
-      {"0.841", 0.841_ext, "3FFE:D74BC6A7EF9DB22D"}, {"3.8", 3.8_ext, "4000:F333333333333333"},
-      {"0.1", 0.1_ext, "3FFB:CCCCCCCCCCCCCCCD"},     {"0.01", 0.01_ext, "3FF8:A3D70A3D70A3D70A"},
-      {"0.001", 0.001_ext, "3FF5:83126E978D4FDF3B"}, {"0.0001", 0.0001_ext, "3FF1:D1B71758E219652C"},
+      {"0.394", 0.394_ext, "3FFD:C9BA5E353F7CED91"},
+      {"0.315", 0.315_ext, "3FFD:A147AE147AE147AE"},
+      {"8.66", 8.66_ext, "4002:8A8F5C28F5C28F5C"},
+      {"19.88", 19.88_ext, "4003:9F0A3D70A3D70A3D"},
+      {"0.841", 0.841_ext, "3FFE:D74BC6A7EF9DB22D"},
+      {"3.8", 3.8_ext, "4000:F333333333333333"},
+      {"0.1", 0.1_ext, "3FFB:CCCCCCCCCCCCCCCD"},
+      {"0.01", 0.01_ext, "3FF8:A3D70A3D70A3D70A"},
+      {"0.001", 0.001_ext, "3FF5:83126E978D4FDF3B"},
+      {"0.0001", 0.0001_ext, "3FF1:D1B71758E219652C"},
       {"0.00001", 0.00001_ext, "3FEE:A7C5AC471B478423"},
       // Either side of 1 + 2^-64, halfway between two extended values; the ends of the reach.
       {"1 + 2^-64, a little less", 1.0000000000000000000542101086242752217_ext,
        "3FFF:8000000000000000"},
       {"1 + 2^-64, a little more", 1.0000000000000000000542101086242752218_ext,
        "3FFF:8000000000000001"},
-      {"1e38", 1e38_ext, "407D:96769950B50D88F4"},  {"1e-38", 1e-38_ext, "3F80:D9C7DCED53C72256"},
+      {"1e38", 1e38_ext, "407D:96769950B50D88F4"},
+      {"1e-38", 1e-38_ext, "3F80:D9C7DCED53C72256"},
   };
   for (const auto& row : rows) EXPECT_EQ(Hex(row.value), row.bits) << row.text;
 }

@@ -38,10 +38,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Shown{1.7976931348623157e308, "1,79769313486232E308"}));
 
 // Only the 16th raw digit decides: these round up where the exact value would round down.
-INSTANTIATE_TEST_SUITE_P(
-    SixteenthDigit, NumberDisplay,
-    testing::Values(Shown{0.4348967899677465, "0,434896789967747"},
-                    Shown{11037.20006864465, "11037,2000686447"}));
+INSTANTIATE_TEST_SUITE_P(SixteenthDigit, NumberDisplay,
+                         testing::Values(Shown{0.4348967899677465, "0,434896789967747"},
+                                         Shown{11037.20006864465, "11037,2000686447"}));
 
 TEST(NumberDisplay, SpecialValues) {
   const Number inf = __builtin_inf();

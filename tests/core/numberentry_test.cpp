@@ -28,8 +28,8 @@ INSTANTIATE_TEST_SUITE_P(
     Basic, NumberEntryValid,
     testing::Values(Valid{"12,5", 12.5}, Valid{" -0,25 ", -0.25}, Valid{",5", 0.5},
                     Valid{"5,", 5.0}, Valid{"+7", 7.0}, Valid{"0005,500", 5.5},
-                    Valid{"1e3", 1000.0}, Valid{"1,5e2", 150.0}, Valid{",", 0.0},
-                    Valid{"1e", 1.0}, Valid{"1e+", 1.0}, Valid{"1e-", 1.0}, Valid{",e5", 0.0},
+                    Valid{"1e3", 1000.0}, Valid{"1,5e2", 150.0}, Valid{",", 0.0}, Valid{"1e", 1.0},
+                    Valid{"1e+", 1.0}, Valid{"1e-", 1.0}, Valid{",e5", 0.0},
                     Valid{"   42   ", 42.0}, Valid{"1E+2", 100.0},
                     // 19 digits are exact in the accumulator.
                     Valid{"9223372036854775807", Ext::fromInteger(9223372036854775807ULL)}));
@@ -57,8 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
         Bits{"1,5E-3", 0x3FF5, 0xC49BA5E353F7CED9ULL},
         // Halfway between two doubles once rounded to extended (see the store test below).
         Bits{"27271,634591", 0x400D, 0xD50F44E91C8EAC00ULL},
-        Bits{"1e500", 0x467B, 0xF9B2FF649B8695D7ULL},
-        Bits{"-,", 0x8000, 0}, Bits{"-0", 0x8000, 0}));
+        Bits{"1e500", 0x467B, 0xF9B2FF649B8695D7ULL}, Bits{"-,", 0x8000, 0},
+        Bits{"-0", 0x8000, 0}));
 
 TEST(NumberEntry, HalfwayCaseStoresToTheEvenDouble) {
   // The decimal 27271.634591 lies nearer to 27271.6345909999981..., but its extended value is
@@ -105,13 +105,13 @@ TEST_P(NumberEntryInvalid, ReportsTheTextExactly) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rejected, NumberEntryInvalid,
-    testing::Values("", "  ", "12.5", "1 000", "1,2,3", "-", "+", "- 5", "5 e3", "e5", "12,5\t",
-                    "\t5", "1e4999", "1e5000", "1e9999", "--5", "5-", "0x10", "1,5e2,",
-                    "пять", "5\xC2\xA0", "1e5 0",
-                    // More digits than the extended range holds.
-                    std::string(5000, '9')));
+INSTANTIATE_TEST_SUITE_P(Rejected, NumberEntryInvalid,
+                         testing::Values("", "  ", "12.5", "1 000", "1,2,3", "-", "+", "- 5",
+                                         "5 e3", "e5", "12,5\t", "\t5", "1e4999", "1e5000",
+                                         "1e9999", "--5", "5-", "0x10", "1,5e2,", "пять",
+                                         "5\xC2\xA0", "1e5 0",
+                                         // More digits than the extended range holds.
+                                         std::string(5000, '9')));
 
 TEST(NumberEntry, UsesOnlyTheCurrentSeparator) {
   EXPECT_TRUE(NumberFromText("12.5", kPoint) == 12.5);

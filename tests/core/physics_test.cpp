@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The coilcalc developers
 // The physical reference against published values and against second, independent methods.
-#include <gtest/gtest.h>
-
 #include <boost/math/quadrature/tanh_sinh.hpp>
 #include <cmath>
+#include <gtest/gtest.h>
 
 #include "physics/inductance.h"
 #include "physics/wire.h"
@@ -27,7 +26,10 @@ TEST(PhysicalReference, PublishedValues) {
   // coil, inner diameter 2c, length c, thickness c: 0.025491 c N^2 µH. (The model's own figure for
   // the multi-layer window's defaults, 5755.44 µH, is no published value: the reference tests
   // keep it as a regression value.)
-  const struct { const char* what; double computed, published, halfUnit; } rows[] = {
+  const struct {
+    const char* what;
+    double computed, published, halfUnit;
+  } rows[] = {
       {"K, l/D = 0.01", Nagaoka(0.01), 0.034960, 5e-7},
       {"K, l/D = 0.1", Nagaoka(0.1), 0.203324, 5e-7},
       {"K, l/D = 0.25", Nagaoka(0.25), 0.365432, 5e-7},
@@ -71,11 +73,11 @@ double WindingByAngles(double Dbn, double l, double Dr) {
   const double a0 = Dbn / 2, a1 = a0 + Dr;
   const auto overR2 = [&](double r1, double r2) {
     return 2 * kMu0 * r1 * r2 * over(0, kPi, [&](double phi) {
-      const double s = std::sin(phi / 2);
-      const double rho = std::sqrt((r1 - r2) * (r1 - r2) + 4 * r1 * r2 * s * s);
-      if (rho == 0) return 0.0;  // the logarithmic singularity, met only in underflow
-      return std::cos(phi) * (l * std::asinh(l / rho) - l * l / (std::hypot(rho, l) + rho));
-    });
+             const double s = std::sin(phi / 2);
+             const double rho = std::sqrt((r1 - r2) * (r1 - r2) + 4 * r1 * r2 * s * s);
+             if (rho == 0) return 0.0;  // the logarithmic singularity, met only in underflow
+             return std::cos(phi) * (l * std::asinh(l / rho) - l * l / (std::hypot(rho, l) + rho));
+           });
   };
   const auto overR1 = [&](double r1) {
     const auto inner = [&](double r2) { return overR2(r1, r2); };
@@ -104,15 +106,15 @@ TEST(PhysicalReference, ThinWindingTendsToTheCurrentSheet) {
 
 TEST(PhysicalReference, NoReferenceWhereTheGeometryIsNoCoil) {
   const double inf = INFINITY, nan = NAN;
-  const double windings[][4] = {{-1, 5, 2, 10}, {1, -5, 2, 10}, {1, 5, -2, 10}, {1, 0, 2, 10},
-                                {0, 5, 0, 10}, {nan, 5, 2, 10}, {1, inf, 2, 10}, {1, 5, 2, nan},
-                                {1, 1e-6, 9, 10}};
+  const double windings[][4] = {{-1, 5, 2, 10},  {1, -5, 2, 10}, {1, 5, -2, 10},
+                                {1, 0, 2, 10},   {0, 5, 0, 10},  {nan, 5, 2, 10},
+                                {1, inf, 2, 10}, {1, 5, 2, nan}, {1, 1e-6, 9, 10}};
   for (const auto& w : windings) {
     EXPECT_FALSE(RectangularWindingInductance(w[0], w[1], w[2], w[3]))
         << w[0] << ", " << w[1] << ", " << w[2] << ", " << w[3];
   }
-  const double sheets[][3] = {{0, 1, 10}, {-1, 1, 10}, {inf, 1, 10}, {1, 0, 10}, {1, nan, 10},
-                              {1, 1e-6, 10}, {1, 1, inf}};
+  const double sheets[][3] = {{0, 1, 10},   {-1, 1, 10},   {inf, 1, 10}, {1, 0, 10},
+                              {1, nan, 10}, {1, 1e-6, 10}, {1, 1, inf}};
   for (const auto& s : sheets) {
     EXPECT_FALSE(CurrentSheetInductance(s[0], s[1], s[2])) << s[0] << ", " << s[1] << ", " << s[2];
   }
@@ -123,7 +125,8 @@ TEST(PhysicalReference, NoReferenceWhereTheGeometryIsNoCoil) {
 }
 
 // The wire of the turns window's defaults (629.59 turns, mean diameter 1 + 1.25918 cm, 1 mm
-// copper), worked by hand: 44.6847 m, /58/(pi/4 mm²) = 0.980936 Ω, 8.89 g/cm³ · 35.0951 cm³ = 311.997 g.
+// copper), worked by hand: 44.6847 m, /58/(pi/4 mm²) = 0.980936 Ω, 8.89 g/cm³ · 35.0951 cm³ =
+// 311.997 g.
 TEST(WireReference, HandWorkedValuesAndNoWire) {
   using namespace physics;
   const struct {
@@ -135,13 +138,18 @@ TEST(WireReference, HandWorkedValuesAndNoWire) {
       {"resistance of that 1 mm wire", CopperResistance(4468.4667, 0.1), 0.980936},
       {"its copper", CopperMass(4468.4667, 0.1), 311.99682},
       {"one turn climbing its own diameter", HelixWireLength(1, 1, 1), 3.2969083},
-      {"pitch of 10 turns over 1 cm", HelixPitch(10, 1), 0.1},  {"1 mm along 5 cm", TurnsPerLayer(5, 0.1), 50},
+      {"pitch of 10 turns over 1 cm", HelixPitch(10, 1), 0.1},
+      {"1 mm along 5 cm", TurnsPerLayer(5, 0.1), 50},
       {"1000 turns in 5 x 2 cm, square packing", LargestWire(5, 2, 1000), 0.1},
       {"1 Ω before 8 Ω", InsertionAttenuation(1, 8), 1.0230504},
-      {"no turns", TurnsWireLength(0, 1), NAN},        {"negative wire", CopperResistance(100, -0.1), NAN},
-      {"endless", CopperMass(INFINITY, 0.1), NAN},     {"turns not a number", HelixWireLength(NAN, 1, 1), NAN},
-      {"no length", HelixPitch(10, 0), NAN},           {"no load", InsertionAttenuation(1, 0), NAN},
-      {"load cancelled", InsertionAttenuation(-8, 8), NAN}, {"no section", LargestWire(5, 0, 10), NAN},
+      {"no turns", TurnsWireLength(0, 1), NAN},
+      {"negative wire", CopperResistance(100, -0.1), NAN},
+      {"endless", CopperMass(INFINITY, 0.1), NAN},
+      {"turns not a number", HelixWireLength(NAN, 1, 1), NAN},
+      {"no length", HelixPitch(10, 0), NAN},
+      {"no load", InsertionAttenuation(1, 0), NAN},
+      {"load cancelled", InsertionAttenuation(-8, 8), NAN},
+      {"no section", LargestWire(5, 0, 10), NAN},
   };
   for (const auto& c : cases) {
     ASSERT_EQ(c.got.has_value(), !std::isnan(c.expected)) << c.what;

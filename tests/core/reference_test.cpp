@@ -3,7 +3,7 @@
 // The physical reference beside the calculators: the estimate of each command's result (texts to
 // the character, figures against the physics module), the counts that meet the requirement, the
 // short number text, and the reference events of the command-line front end.
-#include <gtest/gtest.h>
+#include "calc/reference.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -13,13 +13,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "calc/reference.h"
-#include "physics/inductance.h"
 #include "cases/clirunner.h"
+#include "physics/inductance.h"
 
 namespace {
 
@@ -34,21 +34,29 @@ TEST(Reference, EstimatesOfEachCalculator) {
     bool warning;
   } cases[] = {
       {"single-layer defaults, formula 1", SingleLayerComputed{5, 0.4, 1, 0.0333898305084746},
-       "Точный расчёт (токовый слой): 0,03355 мкГн; формула занижает на 0,48 %", 0.0335508688, false},
+       "Точный расчёт (токовый слой): 0,03355 мкГн; формула занижает на 0,48 %", 0.0335508688,
+       false},
       {"single-layer, formula 2", SingleLayerComputed{10, 6, 1, 10.0738636363636},
        "Точный расчёт (токовый слой): 10,14 мкГн; формула занижает на 0,66 %", 10.1407849, false},
-      {"single-layer too short: the reference alone", SingleLayerComputed{10, 10, 0.4, std::nullopt},
-       "Точный расчёт (токовый слой): 25,8 мкГн; формулы для такой короткой катушки нет", 25.7996452, false},
-      {"no turns: no deviation", SingleLayerComputed{0, 0.4, 1, 0.0}, "Точный расчёт (токовый слой): 0 мкГн", 0, false},
+      {"single-layer too short: the reference alone",
+       SingleLayerComputed{10, 10, 0.4, std::nullopt},
+       "Точный расчёт (токовый слой): 25,8 мкГн; формулы для такой короткой катушки нет",
+       25.7996452, false},
+      {"no turns: no deviation", SingleLayerComputed{0, 0.4, 1, 0.0},
+       "Точный расчёт (токовый слой): 0 мкГн", 0, false},
       {"negative diameter", SingleLayerComputed{10, -1, 0, -2.18888888888889}, kNone, 0, false},
       {"multi-layer defaults", MultiLayerComputed{1, 5, 2, 805, 6206.59079391892},
-       "Точный расчёт (обмотка прямоугольного сечения): 5755 мкГн; формула завышает на 7,84 %", 5755.44111, true},
+       "Точный расчёт (обмотка прямоугольного сечения): 5755 мкГн; формула завышает на 7,84 %",
+       5755.44111, true},
       {"multi-layer within 1 %", MultiLayerComputed{2, 3, 1, 200, 616.304347826087},
-       "Точный расчёт (обмотка прямоугольного сечения): 611,8 мкГн; формула завышает на 0,74 %", 611.790728, false},
+       "Точный расчёт (обмотка прямоугольного сечения): 611,8 мкГн; формула завышает на 0,74 %",
+       611.790728, false},
       {"multi-layer of zero length", MultiLayerComputed{1, 0, 2, 805, 1}, kNone, 0, false},
       {"turns defaults", TurnsComputed{1, 5, 1, 2500, 629.589999999572, 1.25917999999914},
-       "Точный расчёт: 2279 мкГн, на 8,86 % меньше требуемой; нужно N = 650,3, Dr = 1,301 см", 2278.52349, true},
-      {"turns with a negative inner diameter", TurnsComputed{-15, 5, 1, 2500, 1, 1}, kNone, 0, false},
+       "Точный расчёт: 2279 мкГн, на 8,86 % меньше требуемой; нужно N = 650,3, Dr = 1,301 см",
+       2278.52349, true},
+      {"turns with a negative inner diameter", TurnsComputed{-15, 5, 1, 2500, 1, 1}, kNone, 0,
+       false},
       {"optimal, attenuation defaults", OptimalComputed{5100, 24.5631146302557, 286.457205314841},
        "Точный расчёт: 5138 мкГн, на 0,74 % больше требуемой; нужно N = 285,4", 5137.88336, false},
       {"nothing computed", std::monostate{}, "", 0, false},
@@ -73,10 +81,12 @@ TEST(Reference, CountsMeetTheRequirement) {
   for (const TurnsComputed& c : turns) {
     const ReferenceEstimate e = EstimateTurns(c, FormatSettings{});
     ASSERT_TRUE(e.N && e.Dr) << c.Lreq;
-    EXPECT_NEAR(*physics::RectangularWindingInductance(c.Dbn, c.l, *e.Dr, *e.N), c.Lreq, 1e-9 * c.Lreq);
+    EXPECT_NEAR(*physics::RectangularWindingInductance(c.Dbn, c.l, *e.Dr, *e.N), c.Lreq,
+                1e-9 * c.Lreq);
   }
   for (const double N : {286.457205314841, 0.0}) {  // the coil found; a coil of no turns
-    const ReferenceEstimate e = EstimateOptimal(OptimalComputed{5100, 24.5631146302557, N}, FormatSettings{});
+    const ReferenceEstimate e =
+        EstimateOptimal(OptimalComputed{5100, 24.5631146302557, N}, FormatSettings{});
     ASSERT_TRUE(e.N) << N;
     EXPECT_NEAR(*physics::RectangularWindingInductance(4.91262292605114, 2.45631146302557,
                                                        2.45631146302557, *e.N),
@@ -92,7 +102,8 @@ TEST(Reference, FlattestCoilsAtTheEdgeOfTheModels) {
     bool figure;
   } cases[] = {
       {"current sheet, l = 1e-5 D", SingleLayerComputed{10, 1, 1e-5, std::nullopt}, true},
-      {"current sheet, flatter", SingleLayerComputed{10, 1, std::nextafter(1e-5, 0.0), std::nullopt}, false},
+      {"current sheet, flatter",
+       SingleLayerComputed{10, 1, std::nextafter(1e-5, 0.0), std::nullopt}, false},
       {"winding, l = 1e-5 (Dbn + 2 Dr)", MultiLayerComputed{1, 2e-5, 0.5, 10, 1}, true},
       {"winding, flatter", MultiLayerComputed{1, std::nextafter(2e-5, 0.0), 0.5, 10, 1}, false},
       {"winding from the axis, l = 1e-5 (2 Dr)", MultiLayerComputed{0, 1e-5, 0.5, 10, 1}, true},
@@ -109,7 +120,9 @@ TEST(Reference, FlattestCoilsAtTheEdgeOfTheModels) {
 // and of the smallest deviation worth stating, for the formula and for the requirement.
 TEST(Reference, DeviationWordsAndWarningAtTheirEdges) {
   const double multiL = 5755.44111423994, optimalL = 5137.883361087;  // references of the defaults
-  const auto formula = [&](double ratio) { return Computed(MultiLayerComputed{1, 5, 2, 805, multiL * ratio}); };
+  const auto formula = [&](double ratio) {
+    return Computed(MultiLayerComputed{1, 5, 2, 805, multiL * ratio});
+  };
   const auto requiring = [&](double ratio) {
     return Computed(OptimalComputed{optimalL / ratio, 24.5631146302557, 286.457205314841});
   };
@@ -137,7 +150,8 @@ TEST(Reference, DeviationWordsAndWarningAtTheirEdges) {
     EXPECT_EQ(e.warning, c.warning) << e.text;
     ASSERT_GE(e.table.size(), 3u) << e.text;
     EXPECT_EQ(e.table[2].quantity + " " + e.table[2].value + " " + e.table[2].unit,
-              std::string(c.row) + " " + c.percent + " %") << e.text;
+              std::string(c.row) + " " + c.percent + " %")
+        << e.text;
   }
 }
 
@@ -147,16 +161,21 @@ TEST(Reference, DeviationWordsAndWarningAtTheirEdges) {
 // 20 log10(8.97723/8) = 1.00105 dB; optimal (wire) 1.34089 Ω against 1.34468 Ω, 1.34596 dB.
 TEST(Reference, WireOfTheDefaults) {
   const Computed turns = TurnsComputed{1, 5, 1, 2500, 629.589999999572, 1.25917999999914};
-  const Computed attenuation = OptimalComputed{5100, 24.5631146302557, 286.457205314841, 1.22053308257263, 8, 1, false};
-  const Computed wire = OptimalComputed{5100, 20.9570315465105, 310.124862368356, 1, 8, 1.34596426125208, true};
+  const Computed attenuation =
+      OptimalComputed{5100, 24.5631146302557, 286.457205314841, 1.22053308257263, 8, 1, false};
+  const Computed wire =
+      OptimalComputed{5100, 20.9570315465105, 310.124862368356, 1, 8, 1.34596426125208, true};
   const struct {
     const Computed& computed;
     const char* quantity;
     const char* shown;
   } cases[] = {
-      {turns, "Витков в слое", "50 "}, {turns, "Наружный диаметр", "3,518 см"}, {turns, "Масса меди", "312 г"},
+      {turns, "Витков в слое", "50 "},
+      {turns, "Наружный диаметр", "3,518 см"},
+      {turns, "Масса меди", "312 г"},
       {attenuation, "Сопротивление по формуле L/(8,66 c²)", "0,9761 Ом"},
-      {attenuation, "Формула занижает на", "0,12 %"}, {attenuation, "Допустимое ослабление (задано)", "1 дБ"},
+      {attenuation, "Формула занижает на", "0,12 %"},
+      {attenuation, "Допустимое ослабление (задано)", "1 дБ"},
       {wire, "Сопротивление по формуле L/(8,66 c²)", "1,341 Ом"},
       {wire, "Вносимое ослабление по формуле", "1,346 дБ"},
   };
@@ -174,13 +193,16 @@ TEST(Reference, ApproximateText) {
     char32_t separator;
     const char* text;
   } cases[] = {
-      {0.033550868, U',', "0,03355"}, {2500, U',', "2500"},       {12345.67, U',', "12346"},
-      {1.5, U'.', "1.5"},            {1.5, 0x066B, "1\u066B5"},   {9.99996, U',', "10"},
-      {1.23456e8, U',', "1,235E8"},  {1e-7, U',', "1E-7"},        {-0.5, U',', "-0,5"},
-      {0, U',', "0"},                {2.5e-5, U',', "0,000025"},  {1e300, U',', "1E300"},
-      {-INFINITY, U',', "-INF"},     {NAN, U',', "NAN"},
+      {0.033550868, U',', "0,03355"}, {2500, U',', "2500"},
+      {12345.67, U',', "12346"},      {1.5, U'.', "1.5"},
+      {1.5, 0x066B, "1\u066B5"},      {9.99996, U',', "10"},
+      {1.23456e8, U',', "1,235E8"},   {1e-7, U',', "1E-7"},
+      {-0.5, U',', "-0,5"},           {0, U',', "0"},
+      {2.5e-5, U',', "0,000025"},     {1e300, U',', "1E300"},
+      {-INFINITY, U',', "-INF"},      {NAN, U',', "NAN"},
   };
-  for (const auto& c : cases) EXPECT_EQ(ApproximateText(c.v, FormatSettings{c.separator}), c.text) << c.v;
+  for (const auto& c : cases)
+    EXPECT_EQ(ApproximateText(c.v, FormatSettings{c.separator}), c.text) << c.v;
 }
 
 // The windows run under the C library's locale of the environment (QApplication sets it), which
@@ -199,7 +221,8 @@ TEST(Reference, TextsIgnoreTheCLibraryLocale) {
     std::ofstream charmap(dir / "ascii");
     charmap << "<code_set_name> ASCII-ONLY\n<mb_cur_min> 1\n<mb_cur_max> 1\nCHARMAP\n";
     char line[32];
-    for (int c = 0; c < 128; ++c) charmap << (std::snprintf(line, sizeof line, "<U%04X> \\x%02x\n", c, c), line);
+    for (int c = 0; c < 128; ++c)
+      charmap << (std::snprintf(line, sizeof line, "<U%04X> \\x%02x\n", c, c), line);
     charmap << "END CHARMAP\n";
     std::ofstream(dir / "comma") << "LC_NUMERIC\ndecimal_point \"<U002C>\"\nthousands_sep \"\"\n"
                                     "grouping -1\nEND LC_NUMERIC\n";
@@ -207,7 +230,8 @@ TEST(Reference, TextsIgnoreTheCLibraryLocale) {
   std::filesystem::create_directory(dir / "out");
   // Warnings for the categories left out make localedef's status 1; the locale is written.
   const std::string localedef = "localedef -c -f '" + (dir / "ascii").string() + "' -i '" +
-                                (dir / "comma").string() + "' '" + (dir / "out/comma").string() + "' >/dev/null 2>&1";
+                                (dir / "comma").string() + "' '" + (dir / "out/comma").string() +
+                                "' >/dev/null 2>&1";
   const int status = std::system(localedef.c_str());
   setenv("LOCPATH", (dir / "out").c_str(), 1);
   ASSERT_NE(std::setlocale(LC_NUMERIC, "comma"), nullptr) << localedef << ": " << status;
@@ -217,8 +241,9 @@ TEST(Reference, TextsIgnoreTheCLibraryLocale) {
   const SingleLayerComputed exact{10, 10, 0.4, physics::CurrentSheetInductance(10, 0.4, 10)};
   EXPECT_EQ(ApproximateText(25.7996452, FormatSettings{U'.'}), "25.8");
   EXPECT_EQ(ApproximateText(1.23456e8, FormatSettings{U'.'}), "1.235E8");
-  EXPECT_EQ(Estimate(MultiLayerComputed{1, 5, 2, 805, 6206.59079391892}, FormatSettings{U'.'}).text,
-            "Точный расчёт (обмотка прямоугольного сечения): 5755 мкГн; формула завышает на 7.84 %");
+  EXPECT_EQ(
+      Estimate(MultiLayerComputed{1, 5, 2, 805, 6206.59079391892}, FormatSettings{U'.'}).text,
+      "Точный расчёт (обмотка прямоугольного сечения): 5755 мкГн; формула завышает на 7.84 %");
   EXPECT_EQ(Estimate(exact, FormatSettings{U'.'}).text,
             "Точный расчёт (токовый слой): 25.8 мкГн; формула точна до 0.01 %");
 }
@@ -256,27 +281,33 @@ TEST(Reference, CliEventsFollowTheCaseUnchanged) {
     const char* line;
     const char* events;  // what reference=1 appends
   } cases[] = {
-      {"multi-layer\tsep=,", "\treference.L=5755,44111423994\treference.deviation=7,83866380915202"
-                             "\treference.wire=75,8694625841935\treference.R=1,34074137931034"
-                             "\treference.mass=658,055873442633\treference.d=1,11455642515071"},
-      {"single-layer\tsep=,", "\treference.L=0,0335508688055966\treference.deviation=-0,479982494805482"
-                              "\treference.wire=0,0636226513156733\treference.R=0,000349167567224189"
-                              "\treference.mass=1,77690167583974\treference.d=2"},
-      {"single-layer\tD=100\tl=4", "\treference.L=6.44991129836977"  // after the notice
-                                   "\treference.wire=1.57080141974482\treference.R=0.0538794850362403"
-                                   "\treference.mass=7.01928540841786\treference.d=0.8"},
-      {"turns", "\treference.L=2278.52349308357\treference.deviation=-8.85906027665718"
-                "\treference.N=650.344977627704\treference.Dr=1.30068995525541"
-                "\treference.wire=44.6846672986221\treference.R=0.980935955998963"
-                "\treference.mass=311.996822536154\treference.layers=12.5917999999914"},
-      {"optimal\twire=1", "\treference.L=5137.883361087\treference.deviation=0.742811001705787"
-                          "\treference.N=308.979418994043\treference.wire=61.2544266400025"
-                          "\treference.R=1.34468203945052\treference.mass=427.690025087063"
-                          "\treference.layers=14.7981292904049\treference.attenuation=1.34949083489397"},
-      {"optimal", "\treference.L=5137.883361087\treference.deviation=0.742811001705787"
-                  "\treference.N=285.399178217799\treference.wire=66.3153877044374"
-                  "\treference.R=0.977231206582256\treference.mass=689.771214255401"
-                  "\treference.layers=14.2339642627164\treference.attenuation=1.0010484698561"},
+      {"multi-layer\tsep=,",
+       "\treference.L=5755,44111423994\treference.deviation=7,83866380915202"
+       "\treference.wire=75,8694625841935\treference.R=1,34074137931034"
+       "\treference.mass=658,055873442633\treference.d=1,11455642515071"},
+      {"single-layer\tsep=,",
+       "\treference.L=0,0335508688055966\treference.deviation=-0,479982494805482"
+       "\treference.wire=0,0636226513156733\treference.R=0,000349167567224189"
+       "\treference.mass=1,77690167583974\treference.d=2"},
+      {"single-layer\tD=100\tl=4",
+       "\treference.L=6.44991129836977"  // after the notice
+       "\treference.wire=1.57080141974482\treference.R=0.0538794850362403"
+       "\treference.mass=7.01928540841786\treference.d=0.8"},
+      {"turns",
+       "\treference.L=2278.52349308357\treference.deviation=-8.85906027665718"
+       "\treference.N=650.344977627704\treference.Dr=1.30068995525541"
+       "\treference.wire=44.6846672986221\treference.R=0.980935955998963"
+       "\treference.mass=311.996822536154\treference.layers=12.5917999999914"},
+      {"optimal\twire=1",
+       "\treference.L=5137.883361087\treference.deviation=0.742811001705787"
+       "\treference.N=308.979418994043\treference.wire=61.2544266400025"
+       "\treference.R=1.34468203945052\treference.mass=427.690025087063"
+       "\treference.layers=14.7981292904049\treference.attenuation=1.34949083489397"},
+      {"optimal",
+       "\treference.L=5137.883361087\treference.deviation=0.742811001705787"
+       "\treference.N=285.399178217799\treference.wire=66.3153877044374"
+       "\treference.R=0.977231206582256\treference.mass=689.771214255401"
+       "\treference.layers=14.2339642627164\treference.attenuation=1.0010484698561"},
       {"multi-layer\tN=8O5", ""},   // an error
       {"turns\td=0", ""},           // a notice refusing the inputs
       {"turns\tL=-5", ""},          // a search that cannot end
@@ -288,7 +319,8 @@ TEST(Reference, CliEventsFollowTheCaseUnchanged) {
     const std::string plain = CliRunner(FormatSettings{U'.'}).runLine(c.line);
     ExpectEvents(CliRunner(FormatSettings{U'.'}).runLine(std::string(c.line) + "\treference=1"),
                  plain + c.events);
-    EXPECT_EQ(CliRunner(FormatSettings{U'.'}).runLine(std::string(c.line) + "\treference=0"), plain);
+    EXPECT_EQ(CliRunner(FormatSettings{U'.'}).runLine(std::string(c.line) + "\treference=0"),
+              plain);
   }
   EXPECT_THROW(CliRunner(FormatSettings{}).runLine("turns\treference=yes"), MalformedCase);
   EXPECT_THROW(CliRunner(FormatSettings{}).runLine("number\ttext=1\treference=1"), MalformedCase);

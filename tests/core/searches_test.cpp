@@ -2,15 +2,15 @@
 // Copyright (C) 2026 The coilcalc developers
 // The stepped searches: the fast walker against the point-by-point walk, bit for bit and step for
 // step; the refusals of searches that cannot end; the grid arithmetic the walker relies on.
-#include <gtest/gtest.h>
+#include "calc/searches.h"
 
 #include <cmath>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <random>
 #include <set>
 #include <sstream>
 
-#include "calc/searches.h"
 #include "calc/steppedwalk.h"
 #include "numtext/numbertext.h"
 #include "tests/core/literalwalks.h"
@@ -92,14 +92,14 @@ TEST_P(DbToRatioTabled, MatchesTheLiteralWalkAndTheDigits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, DbToRatioTabled,
-    testing::Values(RatioRow{1, "1.12200999999888", 112201}, RatioRow{0.5, "1.05924999999847", 105925},
+    testing::Values(RatioRow{1, "1.12200999999888", 112201},
+                    RatioRow{0.5, "1.05924999999847", 105925},
                     RatioRow{3, "1.41253000000079", 141253}, RatioRow{6, "1.9952400000046", 199524},
                     RatioRow{0.0001, "1.00000999999808", 100001},
                     RatioRow{0, "0.999989999998084", 99999},
                     RatioRow{-1, "0.891249999998579", 89125},
                     RatioRow{-20, "0.0999999999999939", 10000}, RatioRow{-100, "1E-5", 1},
-                    RatioRow{0.00005, "0.999999999998084", 100000},
-                    RatioRow{20, nullptr, 999989}));
+                    RatioRow{0.00005, "0.999999999998084", 100000}, RatioRow{20, nullptr, 999989}));
 
 TEST(DbToRatio, EndsForTheLowLevelsWhoseWindowHoldsAGridPoint) {
   for (Number A : {-40.0, -10.0}) {
@@ -132,14 +132,16 @@ TEST_P(FifthRootTabled, MatchesTheLiteralWalkAndTheDigits) {
   EXPECT_LE(fastPump.calls, slowPump.calls);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, FifthRootTabled,
-    testing::Values(RootRow{5100, "5.51500830171328", 2608}, RootRow{1000, "3.98137370566148", 1610},
-                    RootRow{318.75, "3.16756528310666", 1112},
-                    RootRow{100, "2.51227941003884", 734}, RootRow{32, "1.99921082540789", 457},
-                    RootRow{2, "1.13750773266525", 47}, RootRow{1, "1", 0},
-                    RootRow{0.5, "0.918004043204671", 1}, RootRow{0.01, "0.562341325190349", 0},
-                    RootRow{0, "0", 0}, RootRow{1e10, "100.000794100504", 82218}));
+INSTANTIATE_TEST_SUITE_P(Table, FifthRootTabled,
+                         testing::Values(RootRow{5100, "5.51500830171328", 2608},
+                                         RootRow{1000, "3.98137370566148", 1610},
+                                         RootRow{318.75, "3.16756528310666", 1112},
+                                         RootRow{100, "2.51227941003884", 734},
+                                         RootRow{32, "1.99921082540789", 457},
+                                         RootRow{2, "1.13750773266525", 47}, RootRow{1, "1", 0},
+                                         RootRow{0.5, "0.918004043204671", 1},
+                                         RootRow{0.01, "0.562341325190349", 0}, RootRow{0, "0", 0},
+                                         RootRow{1e10, "100.000794100504", 82218}));
 
 TEST(FifthRoot, NegativeZeroPassesThroughUnchanged) {
   CountingPump pump;
@@ -379,8 +381,8 @@ TEST(Grid, IncrementIsConstantInsideEachBinade) {
 
 // Every point of a long literal accumulation is found by the walker at its own index, around
 // every binade edge on the way and at random places between.
-void CheckWalkerFindsEveryPoint(Number start, Ext step, std::uint64_t points,
-                                std::mt19937_64& rng, std::uint64_t startIndex = 0) {
+void CheckWalkerFindsEveryPoint(Number start, Ext step, std::uint64_t points, std::mt19937_64& rng,
+                                std::uint64_t startIndex = 0) {
   std::vector<Number> path;
   path.reserve(points + 1);
   Number x = start;
@@ -522,8 +524,7 @@ double LogUniform(std::mt19937_64& rng, double lo, double hi) {
 }
 
 // The grid point from which to resume a literal walk that should end at index `steps`.
-steppedwalk::WalkResult ResumePoint(Number start, Ext step, Number answer,
-                                    std::uint64_t steps) {
+steppedwalk::WalkResult ResumePoint(Number start, Ext step, Number answer, std::uint64_t steps) {
   steppedwalk::WalkResult from{Outcome::Reached, start, 0, start, 0};
   if (steps <= kFullWalk) return from;
   AtLeast near(answer - kWindow * toNumber(step));
@@ -661,8 +662,7 @@ void CheckTurns(Number Dbn, Number l, Number d, Number Lreq) {
   const steppedwalk::WalkResult from = ResumePoint(0, 0.01_ext, fast.n, fast.steps);
   const std::uint64_t more = fast.steps - from.steps + (fast.found ? 0 : 300);
   const std::string slowFault = FaultOf([&] {
-    const literal::Walk r =
-        literal::Turns(Dbn, l, d, Lreq, slowDr, more, from.point, from.steps);
+    const literal::Walk r = literal::Turns(Dbn, l, d, Lreq, slowDr, more, from.point, from.steps);
     slow = r;
   });
   ASSERT_EQ(slowFault, "") << what.str();

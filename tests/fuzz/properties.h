@@ -26,10 +26,10 @@
 #include "calc/calculators.h"
 #include "calc/indmnogosl.h"
 #include "calc/steppedwalk.h"
+#include "cases/clirunner.h"
 #include "numtext/errors.h"
 #include "numtext/fpu.h"
 #include "numtext/numbertext.h"
-#include "cases/clirunner.h"
 
 namespace fuzzprops {
 
@@ -65,9 +65,9 @@ inline std::string ConvertMessage(const std::string& text) {
 struct EntryShape {
   bool wellFormed = false;
   bool negative = false;
-  std::string digits;          // integer and fraction digits, in order
+  std::string digits;  // integer and fraction digits, in order
   long long integerDigits = 0;
-  long long exponent = 0;      // with its sign
+  long long exponent = 0;  // with its sign
 };
 
 inline EntryShape ShapeOf(std::string_view t, std::string_view sep) {
@@ -90,7 +90,8 @@ inline EntryShape ShapeOf(std::string_view t, std::string_view sep) {
     bool negativeExponent = false;
     if (k < t.size() && (t[k] == '+' || t[k] == '-')) negativeExponent = t[k++] == '-';
     // The digit that brings the exponent to 500 or more is the last one read.
-    while (digitAt(k) && shape.exponent < 500) shape.exponent = shape.exponent * 10 + (t[k++] - '0');
+    while (digitAt(k) && shape.exponent < 500)
+      shape.exponent = shape.exponent * 10 + (t[k++] - '0');
     if (negativeExponent) shape.exponent = -shape.exponent;
   }
   while (k < t.size() && t[k] == ' ') ++k;
@@ -150,14 +151,18 @@ inline std::string CheckEntryText(const std::string& text, const FormatSettings&
   std::string why;
   try {
     const Ext value = NumberFromText(text, format);
-    if (expect == Expect::Error) why = "accepted a text the grammar refuses";
-    else if (!isFinite(value)) why = "returned a non-finite value";
-    else if ((BitsOf(value).signExponent >= 0x8000) != shape.negative) why = "wrong sign";
+    if (expect == Expect::Error)
+      why = "accepted a text the grammar refuses";
+    else if (!isFinite(value))
+      why = "returned a non-finite value";
+    else if ((BitsOf(value).signExponent >= 0x8000) != shape.negative)
+      why = "wrong sign";
     Ext expected;
     if (why.empty() && ExactlyPredictable(shape, expected) && !SameBits(value, expected))
       why = "value differs from the singly rounded one";
   } catch (const EConvertError& e) {
-    if (expect == Expect::Value) why = "refused a text the grammar accepts";
+    if (expect == Expect::Value)
+      why = "refused a text the grammar accepts";
     else if (e.message() != ConvertMessage(text))
       why = "message is '" + e.message() + "', not the text intact";
   } catch (const std::exception& e) {
@@ -222,7 +227,8 @@ inline std::string CheckNumberDisplay(const std::uint8_t* data, std::size_t size
   try {
     text = NumberToText(v, format);
   } catch (const std::exception& e) {
-    return std::string("display threw: ") + e.what() + " (bits " + Hex({reinterpret_cast<char*>(raw), 10}) + ")";
+    return std::string("display threw: ") + e.what() + " (bits " +
+           Hex({reinterpret_cast<char*>(raw), 10}) + ")";
   }
   std::string why;
   if (ControlWord() != controlWord) why = "display changed the FPU control word";
@@ -264,8 +270,11 @@ inline CommandCase DecodeCommandCase(const std::uint8_t* data, std::size_t size)
   const std::uint8_t selector = size > 0 ? data[0] : 0;
   // Calculators in order, the last one (the optimal coil) in both of its modes.
   const std::size_t slot = selector % (all.size() + 1);
-  CommandCase c{&all[slot < all.size() ? slot : all.size() - 1], slot == all.size(),
-                FormatSettings{SeparatorFor(selector / (all.size() + 1))}, {}, {}};
+  CommandCase c{&all[slot < all.size() ? slot : all.size() - 1],
+                slot == all.size(),
+                FormatSettings{SeparatorFor(selector / (all.size() + 1))},
+                {},
+                {}};
   for (const InputField& input : c.calculator->inputs) c.texts.push_back(input.initialText);
   std::size_t field = 0, start = 1;
   for (std::size_t k = 1; k <= size && field < c.texts.size(); ++k) {
@@ -394,7 +403,8 @@ inline bool TakesTheCountByCountWalk(const CommandCase& c) {
 }
 
 // One case line from runner; why it did not run, if it did not.
-inline std::string RunCaseLine(CliRunner& runner, const std::vector<std::string>& items, std::string& line) {
+inline std::string RunCaseLine(CliRunner& runner, const std::vector<std::string>& items,
+                               std::string& line) {
   try {
     line = runner.runCase(items);
   } catch (const MalformedCase& e) {
@@ -416,12 +426,15 @@ inline std::string CheckReferenceEvents(const CommandCase& c, const std::string&
   std::string withReference;
   std::string why = RunCaseLine(runner, items, withReference);
   if (!why.empty()) return "with reference=1, " + why;
-  if (withReference.compare(0, line.size(), line) != 0) return "reference=1 changed the events: " + withReference;
+  if (withReference.compare(0, line.size(), line) != 0)
+    return "reference=1 changed the events: " + withReference;
   if (withReference.size() == line.size()) return {};
-  if (line.find("error=") != std::string::npos) return "reference events after an error: " + withReference;
+  if (line.find("error=") != std::string::npos)
+    return "reference events after an error: " + withReference;
   for (const std::string& event : SplitItems(withReference.substr(line.size() + 1))) {
     const std::size_t eq = event.find('=');
-    if (event.rfind("reference.", 0) != 0 || eq == std::string::npos) return "not a reference event: " + event;
+    if (event.rfind("reference.", 0) != 0 || eq == std::string::npos)
+      return "not a reference event: " + event;
     why = CheckDisplayText(event.substr(eq + 1), c.format);
     if (!why.empty()) return event + ": " + why;
   }

@@ -2,11 +2,10 @@
 // Copyright (C) 2026 The coilcalc developers
 #include "tests/model/model.h"  // includes <cstdint>, which mpfr.h needs for its intmax_t functions
 
-#include <mpfr.h>
-
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <mpfr.h>
 
 #include "numtext/ext.h"  // only for the program's logarithm, see Log10 below
 
@@ -22,7 +21,6 @@ constexpr mpfr_exp_t kNumEmin = -1073, kNumEmax = 1024;
 // An MPFR value of P bits kept inline, so that temporaries cost no allocation.
 template <mpfr_prec_t P>
 class Float {
-
  public:
   Float() {
     mpfr_custom_init(limb_, P);

@@ -10,19 +10,18 @@
 // FILE as a coilcalc-cli case line, to run the same cases through other builds.
 #include "tests/model/model.h"  // includes <cstdint>, which mpfr.h needs for its intmax_t functions
 
-#include <gtest/gtest.h>
-#include <mpfr.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <gtest/gtest.h>
+#include <mpfr.h>
 #include <random>
 
 #include "calc/calculators.h"
-#include "numtext/numbertext.h"
 #include "cases/clirunner.h"
+#include "numtext/numbertext.h"
 
 namespace {
 
@@ -576,13 +575,13 @@ Texts WireRoundingEdge(Rng& g, const std::string& s) {
       L = FirstFitting(L0, 4000, [&](double L) { return NextToMidpoint(resistance(L)); });
     if (std::isnan(L)) continue;
     const auto [R, otherR] = Around(resistance(L));
-    const double Rn = FirstFitting(
-        R * LogUniform(g, aim == 1 ? 10 : 0.01, aim == 1 ? 1e8 : 100), 40000, [&](double Rn) {
-          if (aim == 1)
-            return Shown15(toNumber(InsertionLoss(R, Rn))) !=
-                   Shown15(toNumber(InsertionLoss(otherR, Rn)));
-          return aim == 0 || NextToAnEdge(InsertionLoss(R, Rn));
-        });
+    const double Rn = FirstFitting(R * LogUniform(g, aim == 1 ? 10 : 0.01, aim == 1 ? 1e8 : 100),
+                                   40000, [&](double Rn) {
+                                     if (aim == 1)
+                                       return Shown15(toNumber(InsertionLoss(R, Rn))) !=
+                                              Shown15(toNumber(InsertionLoss(otherR, Rn)));
+                                     return aim == 0 || NextToAnEdge(InsertionLoss(R, Rn));
+                                   });
     if (!std::isnan(Rn)) return {Text(g, L, s, 17), Text(g, d, s, 17), Text(g, Rn, s, 17)};
   }
 }
@@ -825,7 +824,7 @@ std::string NumberText(Rng& g, const std::string& sep, const std::string& other)
   if (Chance(g, 0.1)) t += std::string(1 + Below(g, 2), ' ');
   if (Chance(g, 0.1)) {
     const std::string junk[] = {"\t", "\n", "x", sep, other, " ", std::string(1, '\0'),
-                                "e", "-", "\\"};
+                                "e",  "-",  "\\"};
     t.insert(Below(g, static_cast<int>(t.size()) + 1), junk[Below(g, 10)]);
   }
   return t;

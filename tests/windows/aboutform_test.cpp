@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The coilcalc developers
 // The About window on the offscreen platform: layout, modality and the ways it closes, where it
 // reappears, the three link targets and the pressed and resting looks of the link labels.
+#include "app/aboutform.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -10,8 +12,6 @@
 #include <QWindow>
 #include <QtTest>
 #include <functional>
-
-#include "app/aboutform.h"
 
 namespace {
 
@@ -136,8 +136,8 @@ class AboutFormTest : public QObject {
     // that goes with a close box).
     const Qt::WindowFlags flags = form->windowFlags();
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
-    QVERIFY(flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowCloseButtonHint));
+    QVERIFY(
+        flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint));
     QVERIFY(!(flags & (Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint |
                        Qt::FramelessWindowHint)));
     QCOMPARE(form->size(), QSize(285, 189));
@@ -158,8 +158,8 @@ class AboutFormTest : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("link");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("Label1") << "Label1" << QPoint(37, 24)
-                            << "Программа для конструктивного расчета" << false << "";
+    QTest::newRow("Label1") << "Label1" << QPoint(37, 24) << "Программа для конструктивного расчета"
+                            << false << "";
     QTest::newRow("Label2") << "Label2" << QPoint(131, 48) << "катушек индуктивности" << false
                             << "";
     // The author line is longer than the layout's: it ends where the layout's ends (251).
@@ -255,10 +255,18 @@ class AboutFormTest : public QObject {
           focusWhileOpen = QApplication::focusWidget();
           QWidget* focus = focusWhileOpen ? focusWhileOpen : form;
           switch (path) {
-            case 0: QTest::mouseClick(child<QPushButton>("BitBtn1"), Qt::LeftButton); break;
-            case 1: QTest::keyClick(focus, Qt::Key_Return); break;
-            case 3: form->close(); break;
-            case 4: form->windowHandle()->close(); break;
+            case 0:
+              QTest::mouseClick(child<QPushButton>("BitBtn1"), Qt::LeftButton);
+              break;
+            case 1:
+              QTest::keyClick(focus, Qt::Key_Return);
+              break;
+            case 3:
+              form->close();
+              break;
+            case 4:
+              form->windowHandle()->close();
+              break;
           }
         },
         &guardFired);
@@ -329,11 +337,14 @@ class AboutFormTest : public QObject {
   void targets_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("target");
-    QTest::newRow("Label4 site") << "Label4" << "https://coilcalc.example.org";
+    QTest::newRow("Label4 site") << "Label4"
+                                 << "https://coilcalc.example.org";
     QTest::newRow("Label5 mail")
-        << "Label5" << "mailto:coilcalc@example.org?subject=По поводу конструктивного расчета катушек";
+        << "Label5"
+        << "mailto:coilcalc@example.org?subject=По поводу конструктивного расчета катушек";
     QTest::newRow("Image1 update page")
-        << "Image1" << "https://coilcalc.example.org/programms/tirnovel/tirnovel.html";
+        << "Image1"
+        << "https://coilcalc.example.org/programms/tirnovel/tirnovel.html";
   }
   void targets() {
     QFETCH(QString, control);

@@ -13,10 +13,10 @@
 
 #include "app/coilapplication.h"
 #include "app/coilstyle.h"
-#include "windows/errorbox.h"
 #include "numtext/errors.h"
 #include "numtext/fpu.h"
 #include "qtglue/qtformat.h"
+#include "windows/errorbox.h"
 
 #if COILCALC_X87
 #include <fpu_control.h>

@@ -30,12 +30,12 @@
 
 #include "app/coilstyle.h"
 #include "calc/calculators.h"
+#include "numtext/errors.h"
 #include "windows/formindmnogosl.h"
 #include "windows/formindodnosl.h"
 #include "windows/formopt.h"
 #include "windows/formvitkmnogosl.h"
 #include "windows/qtfields.h"
-#include "numtext/errors.h"
 
 namespace {
 
@@ -220,7 +220,9 @@ const std::vector<WindowLayout>& Layouts() {
            {"Label6", "GroupBox1", {88, 64, 151, 13}, "Допустимое ослабление, [дБ]"},
            {"Label7", "GroupBox1", {88, 104, 155, 13}, "Сопротивление нагрузки, [Ом]"},
            {"Image1", "GroupBox1", {288, 8, 192, 172}, nullptr},
-           {"CheckBox1", "GroupBox1", {8, 144, 273, 17},
+           {"CheckBox1",
+            "GroupBox1",
+            {8, 144, 273, 17},
             "Оптимизировать под заданный диаметр провода"},
            {"vvodLind", "Formopt", {16, 32, 65, 21}, "5100"},
            {"vvodNdb", "Formopt", {16, 72, 65, 21}, "1"},
@@ -278,16 +280,28 @@ struct FieldLabel {
   const char* label;
   const char* name = nullptr;
 };
-const std::vector<FieldLabel> kOptLabels = {{"vvodLind", "Label5"}, {"vvodNdb", "Label6"},
-    {"vvodRn", "Label7"}, {"vivodDr", "Label1"}, {"vivodDbn", "Label2"}, {"vivodL", "Label4"},
-    {"VivodN", "Label9"}, {"vivodd", "Label10"}};
+const std::vector<FieldLabel> kOptLabels = {
+    {"vvodLind", "Label5"}, {"vvodNdb", "Label6"}, {"vvodRn", "Label7"}, {"vivodDr", "Label1"},
+    {"vivodDbn", "Label2"}, {"vivodL", "Label4"},  {"VivodN", "Label9"}, {"vivodd", "Label10"}};
 const std::tuple<const char*, bool, std::vector<FieldLabel>> kLabelled[] = {
-    {"FormIndOdnosl", false, {{"VvodN", "Label1"}, {"Vvodd", "Label2"}, {"Vvodl", "Label3"},
-        {"Vivodind", "Label4"}}},
-    {"FormIndMnogosl", false, {{"vvodDbn", "Label1"}, {"VvodL", "Label2"}, {"vvodDr", "Label3"},
-        {"vvodN", "Label4"}, {"Vivod", "Label5", "Индуктивность, [мкГн]"}}},  // Label5: the unit
-    {"FormVitkmnogosl", false, {{"vvoddbn", "Label5"}, {"vvodl", "Label6"}, {"vvodd", "Label7"},
-        {"vvodLL", "Label8"}, {"vivodN", "Label1"}, {"vivodDr", "Label2"}}},
+    {"FormIndOdnosl",
+     false,
+     {{"VvodN", "Label1"}, {"Vvodd", "Label2"}, {"Vvodl", "Label3"}, {"Vivodind", "Label4"}}},
+    {"FormIndMnogosl",
+     false,
+     {{"vvodDbn", "Label1"},
+      {"VvodL", "Label2"},
+      {"vvodDr", "Label3"},
+      {"vvodN", "Label4"},
+      {"Vivod", "Label5", "Индуктивность, [мкГн]"}}},  // Label5: the unit
+    {"FormVitkmnogosl",
+     false,
+     {{"vvoddbn", "Label5"},
+      {"vvodl", "Label6"},
+      {"vvodd", "Label7"},
+      {"vvodLL", "Label8"},
+      {"vivodN", "Label1"},
+      {"vivodDr", "Label2"}}},
     {"Formopt", false, kOptLabels},
     {"Formopt", true, kOptLabels},
 };
@@ -338,11 +352,10 @@ void CalcWindowsTest::layout() {
       const QByteArray where = QByteArray(l.name) + "." + c.name;
       QVERIFY2(control->parentWidget(), where);
       QCOMPARE(control->parentWidget()->objectName(), QString(c.parent));
-      QVERIFY2(control->geometry() == c.geometry,
-               where + ": " + QByteArray::number(control->x()) + "," +
-                   QByteArray::number(control->y()) + " " +
-                   QByteArray::number(control->width()) + "x" +
-                   QByteArray::number(control->height()));
+      QVERIFY2(control->geometry() == c.geometry, where + ": " + QByteArray::number(control->x()) +
+                                                      "," + QByteArray::number(control->y()) + " " +
+                                                      QByteArray::number(control->width()) + "x" +
+                                                      QByteArray::number(control->height()));
       if (c.caption) QCOMPARE(Caption(control), QString::fromUtf8(c.caption));
     }
     // Fields and buttons lie over the group boxes, so the mouse reaches them.
@@ -373,9 +386,11 @@ void CalcWindowsTest::initialInputsAreTheCalculatorTable() {
     for (const InputField& in : calc.inputs) {
       QCOMPARE(Child<QLineEdit>(*w, in.control)->text(), QString::fromUtf8(in.initialText));
     }
-    for (const OutputField& out : calc.outputs) QVERIFY(Child<QLineEdit>(*w, out.control)->text().isEmpty());
+    for (const OutputField& out : calc.outputs)
+      QVERIFY(Child<QLineEdit>(*w, out.control)->text().isEmpty());
     // Every text field of the window is in the table.
-    QCOMPARE(w->findChildren<QLineEdit*>().size(), qsizetype(calc.inputs.size() + calc.outputs.size()));
+    QCOMPARE(w->findChildren<QLineEdit*>().size(),
+             qsizetype(calc.inputs.size() + calc.outputs.size()));
     if (calc.modeSwitch) QVERIFY(!Child<QCheckBox>(*w, calc.modeSwitch->control)->isChecked());
   }
 }
@@ -395,8 +410,8 @@ void CalcWindowsTest::look() {
 
 void CalcWindowsTest::captionsFitTheirControls() {
   // The layouts fit the design font and the fonts of its widths; any installed one is used.
-  const QStringList sameWidths = {"MS Sans Serif", "Arial", "Liberation Sans", "Arimo",
-                                  "Nimbus Sans", "Helvetica"};
+  const QStringList sameWidths = {"MS Sans Serif", "Arial",       "Liberation Sans",
+                                  "Arimo",         "Nimbus Sans", "Helvetica"};
   const auto isSameWidths = [&](const QString& family) {
     return std::any_of(sameWidths.begin(), sameWidths.end(),
                        [&](const QString& f) { return family.startsWith(f); });
@@ -492,8 +507,8 @@ void CalcWindowsTest::groupBoxesFrameTheirControls() {
         option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
         const QRect frame = rect(option, QStyle::SC_GroupBoxFrame, box);
         const QRect title = rect(option, QStyle::SC_GroupBoxLabel, box);
-        const QByteArray where = QByteArray(styleName) + " " + l.name + "." +
-                                 box->objectName().toLatin1();
+        const QByteArray where =
+            QByteArray(styleName) + " " + l.name + "." + box->objectName().toLatin1();
         QVERIFY2(title.top() < frame.top() && frame.top() < title.bottom() &&
                      title.left() > frame.left() + 2,
                  where);
@@ -530,10 +545,10 @@ void CalcWindowsTest::enterInEveryFieldPressesTheButton() {
     QTest::keyClick(first, Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(Child<QLineEdit>(*w, r.outputs.front().output)->text(),
              QString::fromUtf8(r.outputs.front().text));
-    const char* button = r.window == QByteArray("FormIndOdnosl") ||
-                                 r.window == QByteArray("FormIndMnogosl")
-                             ? "BitBtn1"
-                             : "start";
+    const char* button =
+        r.window == QByteArray("FormIndOdnosl") || r.window == QByteArray("FormIndMnogosl")
+            ? "BitBtn1"
+            : "start";
     for (const Expected& out : r.outputs) Child<QLineEdit>(*w, out.output)->clear();
     QTest::mouseClick(Child(*w, button), Qt::LeftButton);
     QCOMPARE(Child<QLineEdit>(*w, r.outputs.front().output)->text(),
@@ -648,7 +663,7 @@ void CalcWindowsTest::optModeSwitchByMouseAndSpace() {
   QVERIFY(box->isChecked());
   QVERIFY(outputsEmpty());
   checkCaptions(wire);
-  QVERIFY(Child(w, "Label9")->width() > label9Before.width());  // a longer caption
+  QVERIFY(Child(w, "Label9")->width() > label9Before.width());            // a longer caption
   QCOMPARE(Child<QLineEdit>(w, "vvodNdb")->text(), QStringLiteral("1"));  // inputs stay
 
   // The input "1" now means 1 mm of wire.

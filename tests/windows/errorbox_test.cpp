@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The coilcalc developers
 // The error box: text with the period rule, title, icon, one OK button, modality, and what it
 // gives back when it closes (grabs released, FPU reset, activation and focus restored).
+#include "windows/errorbox.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -12,7 +14,6 @@
 #include <functional>
 #include <stdexcept>
 
-#include "windows/errorbox.h"
 #include "numtext/errors.h"
 #include "numtext/fpu.h"
 
@@ -83,9 +84,12 @@ class ErrorBoxTest : public QObject {
     QTest::addColumn<QString>("shown");
     QTest::newRow("zero divide") << "Floating point division by zero"
                                  << "Floating point division by zero.";
-    QTest::newRow("ends in bang") << "Nothing to do !" << "Nothing to do !";
-    QTest::newRow("ends in period") << "Done." << "Done.";
-    QTest::newRow("ends in paren") << "value (cm)" << "value (cm)";
+    QTest::newRow("ends in bang") << "Nothing to do !"
+                                  << "Nothing to do !";
+    QTest::newRow("ends in period") << "Done."
+                                    << "Done.";
+    QTest::newRow("ends in paren") << "value (cm)"
+                                   << "value (cm)";
     QTest::newRow("empty field") << "'' is not a valid floating point value"
                                  << "'' is not a valid floating point value.";
     QTest::newRow("markup stays text") << "'<b>1</b>' is not a valid floating point value"

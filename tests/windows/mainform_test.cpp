@@ -4,6 +4,8 @@
 // check marks and the window-state rule, close requests on the children, the help viewer with its
 // links handed to a recording desktop, the status line of the physical reference, and the end of
 // the event loop.
+#include "app/mainform.h"
+
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
@@ -27,7 +29,6 @@
 #include "app/coilstyle.h"
 #include "app/desktop.h"
 #include "app/helpviewer.h"
-#include "app/mainform.h"
 #include "calc/calcstate.h"
 #include "numtext/errors.h"
 
@@ -100,7 +101,8 @@ class MainformTest : public QObject {
     QVERIFY(frame_->subWindow(e.calc)->isMaximized());
     QCOMPARE(maximizedCount(), 1);
     QCOMPARE(checkedEntries(), QStringList{QString::fromLatin1(e.action)});
-    QCOMPARE(frame_->windowTitle(), QString::fromUtf8("Расчет - [%1]").arg(QString::fromUtf8(e.caption)));
+    QCOMPARE(frame_->windowTitle(),
+             QString::fromUtf8("Расчет - [%1]").arg(QString::fromUtf8(e.caption)));
     verifyRecordedStates();
   }
 
@@ -115,8 +117,7 @@ class MainformTest : public QObject {
   void cleanup() { frame_.reset(); }
 
   void startsWithSingleLayerInFront() {
-    const QList<QMdiSubWindow*> order =
-        frame_->mdiArea()->subWindowList(QMdiArea::CreationOrder);
+    const QList<QMdiSubWindow*> order = frame_->mdiArea()->subWindowList(QMdiArea::CreationOrder);
     QStringList names;
     for (QMdiSubWindow* sub : order) names << sub->widget()->objectName();
     QCOMPARE(names, (QStringList{"FormIndMnogosl", "FormVitkmnogosl", "Formopt", "FormIndOdnosl"}));
@@ -217,10 +218,12 @@ class MainformTest : public QObject {
 
     action("Menuopt")->trigger();
     compute(Calc::Opt);
-    expect("Точный расчёт: 5138 мкГн, на 0,74 % больше требуемой; нужно N = 285,4", false, Calc::Opt, "vivodd");
+    expect("Точный расчёт: 5138 мкГн, на 0,74 % больше требуемой; нужно N = 285,4", false,
+           Calc::Opt, "vivodd");
     for (const char* figure : {"0,9772", "0,9761", "1,001"})  // DC R, L/(8,66 c²), its attenuation
       QVERIFY2(text->toolTip().contains(QString::fromLatin1(figure)), figure);
-    QTest::mouseClick(frame_->form(Calc::Opt)->findChild<QCheckBox*>(), Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseClick(frame_->form(Calc::Opt)->findChild<QCheckBox*>(), Qt::LeftButton, {},
+                      QPoint(8, 8));
     expect("", false, Calc::Opt, "VivodN");
   }
 
@@ -302,7 +305,8 @@ class MainformTest : public QObject {
       action("help")->trigger();
       QVERIFY(QTest::qWaitForWindowExposed(viewer));
       QVERIFY(viewer->isWindow());
-      QCOMPARE(viewer->windowTitle(), QString::fromUtf8("Конструктивный расчет катушек индуктивности"));
+      QCOMPARE(viewer->windowTitle(),
+               QString::fromUtf8("Конструктивный расчет катушек индуктивности"));
       viewer->close();
       QVERIFY(!viewer->isVisible());
     }
@@ -400,8 +404,10 @@ class MainformTest : public QObject {
   void closerAndCloseBoxEndTheEventLoop() {
     for (bool closeBox : {false, true}) {
       QTimer::singleShot(0, frame_.get(), [&] {
-        if (closeBox) frame_->close();
-        else action("Closer")->trigger();
+        if (closeBox)
+          frame_->close();
+        else
+          action("Closer")->trigger();
       });
       QTimer watchdog;
       watchdog.setSingleShot(true);

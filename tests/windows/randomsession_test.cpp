@@ -51,10 +51,10 @@
 #include "app/mainform.h"
 #include "calc/calcstate.h"
 #include "calc/calculators.h"
+#include "cases/clirunner.h"
 #include "numtext/errors.h"
 #include "numtext/numbertext.h"
 #include "qtglue/qtformat.h"
-#include "cases/clirunner.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kSanitized = true;
@@ -139,58 +139,81 @@ QString Digits(Random& r, int n) {
 QString GoodNumber(Random& r, const QString& sep) {
   if (r.chance(4)) return QStringLiteral("0");
   QString s;
-  if (r.chance(4)) s += QLatin1Char('-');
-  else if (r.chance(2)) s += QLatin1Char('+');
+  if (r.chance(4))
+    s += QLatin1Char('-');
+  else if (r.chance(2))
+    s += QLatin1Char('+');
   if (!r.chance(8)) s += QChar(u'1' + r.below(9)) + Digits(r, r.below(4));
   if (r.chance(50) || s.isEmpty() || s == "-" || s == "+") s += sep + Digits(r, 1 + r.below(6));
   if (r.chance(10)) {
     s += r.chance(50) ? QLatin1Char('e') : QLatin1Char('E');
-    if (r.chance(40)) s += QLatin1Char('-');
-    else if (r.chance(20)) s += QLatin1Char('+');
+    if (r.chance(40))
+      s += QLatin1Char('-');
+    else if (r.chance(20))
+      s += QLatin1Char('+');
     s += QString::number(r.below(25));
   }
   if (r.chance(4)) s = QLatin1Char(' ') + s + QLatin1Char(' ');
   return s;
 }
 
-QString OtherSeparator(const QString& sep) { return sep == "." ? QStringLiteral(",") : QStringLiteral("."); }
+QString OtherSeparator(const QString& sep) {
+  return sep == "." ? QStringLiteral(",") : QStringLiteral(".");
+}
 
 QString BadOrOddText(Random& r, const QString& sep) {
   const QString other = OtherSeparator(sep);
   switch (r.below(16)) {
-    case 0: return QStringLiteral("12") + other + Digits(r, 1 + r.below(3));  // the other separator
+    case 0:
+      return QStringLiteral("12") + other + Digits(r, 1 + r.below(3));  // the other separator
     case 1: {
-      static const char* const letters[] = {"abc", "x", "1x", "5e", "e5", "0x10", "INF", "NAN", "inf", "-", "+", "1e", "1e+", "--1", "1-"};
+      static const char* const letters[] = {"abc", "x", "1x", "5e", "e5",  "0x10", "INF", "NAN",
+                                            "inf", "-", "+",  "1e", "1e+", "--1",  "1-"};
       return QString::fromLatin1(letters[r.below(15)]);
     }
     case 2: {
-      static const char16_t* const cyrillic[] = {u"пять", u"12,5 мкГн", u"О", u"5О", u"Расчет", u"ё1"};
+      static const char16_t* const cyrillic[] = {u"пять", u"12,5 мкГн", u"О",
+                                                 u"5О",   u"Расчет",    u"ё1"};
       return QString::fromUtf16(cyrillic[r.below(6)]);
     }
-    case 3: return Digits(r, 1 + r.below(3)) + QLatin1Char('\t') + Digits(r, 1);
-    case 4: return r.chance(50) ? QStringLiteral("\t5") : QStringLiteral("5\t");
-    case 5: return QString(1 + r.below(3), QLatin1Char(' '));
-    case 6: return QStringLiteral("1 ") + Digits(r, 3);
+    case 3:
+      return Digits(r, 1 + r.below(3)) + QLatin1Char('\t') + Digits(r, 1);
+    case 4:
+      return r.chance(50) ? QStringLiteral("\t5") : QStringLiteral("5\t");
+    case 5:
+      return QString(1 + r.below(3), QLatin1Char(' '));
+    case 6:
+      return QStringLiteral("1 ") + Digits(r, 3);
     case 7: {
-      static const char16_t* const thousands[] = {u"1\u00A0000", u"1,000,000", u"1.000.000", u"1'000", u"12 345,5", u"1\u202F000"};
+      static const char16_t* const thousands[] = {u"1\u00A0000", u"1,000,000", u"1.000.000",
+                                                  u"1'000",      u"12 345,5",  u"1\u202F000"};
       return QString::fromUtf16(thousands[r.below(6)]);
     }
     case 8: {
       // A thousand digits, as an integer (beyond the range of a Number) or as a fraction.
-      QString s = r.chance(50) ? QStringLiteral("1") + Digits(r, 999) : QStringLiteral("0") + sep + Digits(r, 998);
+      QString s = r.chance(50) ? QStringLiteral("1") + Digits(r, 999)
+                               : QStringLiteral("0") + sep + Digits(r, 998);
       if (r.chance(30)) s.insert(1 + r.below(998), sep);
       return s;
     }
     case 9: {
-      static const char* const exponents[] = {"1e5000", "1e400", "1e-400", "-1e309", "1e308", "9e4931", "1e4932", "1E-5000", "1e-320", "2e307"};
+      static const char* const exponents[] = {"1e5000", "1e400",  "1e-400",  "-1e309", "1e308",
+                                              "9e4931", "1e4932", "1E-5000", "1e-320", "2e307"};
       return QString::fromLatin1(exponents[r.below(10)]);
     }
-    case 10: return QString();
-    case 11: return sep;
-    case 12: return QString::fromUtf16(u"\u0661\u0662") + sep + QStringLiteral("5");  // Arabic-Indic digits
-    case 13: return QStringLiteral("1") + QString::fromUtf16(u"\u066B") + QStringLiteral("5");
-    case 14: return sep + Digits(r, 2);
-    default: return GoodNumber(r, other);
+    case 10:
+      return QString();
+    case 11:
+      return sep;
+    case 12:
+      return QString::fromUtf16(u"\u0661\u0662") + sep +
+             QStringLiteral("5");  // Arabic-Indic digits
+    case 13:
+      return QStringLiteral("1") + QString::fromUtf16(u"\u066B") + QStringLiteral("5");
+    case 14:
+      return sep + Digits(r, 2);
+    default:
+      return GoodNumber(r, other);
   }
 }
 
@@ -203,8 +226,10 @@ QString RandomText(Random& r, const QString& sep) {
 void TypeText(QWidget* w, const QString& text) {
   for (const QChar c : text) {
     const char16_t u = c.unicode();
-    if (u >= 0x20 && u < 0x7F) QTest::keyClick(w, static_cast<char>(u));
-    else QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    if (u >= 0x20 && u < 0x7F)
+      QTest::keyClick(w, static_cast<char>(u));
+    else
+      QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
   }
 }
 
@@ -282,8 +307,10 @@ class ModalCloser : public QObject {
     switch (m.kind == ModalKind::Other ? 3 : random_.below(3)) {
       case 0:
         path_ = QStringLiteral("a click on OK");
-        if (ok) QTest::mouseClick(ok, Qt::LeftButton);
-        else problems << QStringLiteral("%1 has no OK button").arg(Describe(m));
+        if (ok)
+          QTest::mouseClick(ok, Qt::LeftButton);
+        else
+          problems << QStringLiteral("%1 has no OK button").arg(Describe(m));
         break;
       case 1:
         path_ = QStringLiteral("Enter");
@@ -384,7 +411,7 @@ struct CalcModel {
   QStringList inputs;
   QStringList outputs;
   QPushButton* button = nullptr;
-  std::map<QString, QString> texts;       // what every field must hold
+  std::map<QString, QString> texts;         // what every field must hold
   std::map<QString, char32_t> writtenWith;  // the separator an output's text was made with
 };
 
@@ -393,8 +420,10 @@ QString SeparatorText(char32_t c) { return QString::fromUcs4(&c, 1); }
 // The offscreen platform warns of every raise() and keyboard grab; thousands of those would hide
 // the report.
 QtMessageHandler previousHandler = nullptr;
-void QuietPlatformWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support"))) return;
+void QuietPlatformWarnings(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+  if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+    return;
   previousHandler(type, context, message);
 }
 
@@ -446,9 +475,14 @@ class RandomSessionTest : public QObject {
   QString sep() const { return SeparatorText(separator_); }
 
   QString context(const QString& problem) const {
-    QString s = QStringLiteral("seed %1, action #%2: %3\nlast actions:\n").arg(seed_).arg(index_).arg(problem);
+    QString s = QStringLiteral("seed %1, action #%2: %3\nlast actions:\n")
+                    .arg(seed_)
+                    .arg(index_)
+                    .arg(problem);
     for (const QString& a : recent_) s += QStringLiteral("  ") + a + QLatin1Char('\n');
-    s += QStringLiteral("reproduce with COILCALC_SESSION_SEED=%1 COILCALC_SESSION_ACTIONS=%2").arg(seed_).arg(index_ + 1);
+    s += QStringLiteral("reproduce with COILCALC_SESSION_SEED=%1 COILCALC_SESSION_ACTIONS=%2")
+             .arg(seed_)
+             .arg(index_ + 1);
     return s;
   }
 
@@ -491,7 +525,8 @@ class RandomSessionTest : public QObject {
   };
 
   Expected runOnCli(CalcModel& m) {
-    std::vector<std::string> items{m.window.toStdString(), "sep=" + EscapeText(Utf8Encode(separator_))};
+    std::vector<std::string> items{m.window.toStdString(),
+                                   "sep=" + EscapeText(Utf8Encode(separator_))};
     for (const QString& input : m.inputs)
       items.push_back(input.toStdString() + "=" + EscapeText(ToField(m.texts[input])));
     if (m.calc == Calc::Opt) items.push_back(wireMode_ ? "CheckBox1=1" : "CheckBox1=0");
@@ -532,7 +567,8 @@ class RandomSessionTest : public QObject {
       for (const auto& [name, expected] : m.texts) {
         const QString actual = edit(m, name)->text();
         if (actual != expected)
-          return QStringLiteral("%1.%2 holds %3, expected %4").arg(m.window, name, Shown(actual), Shown(expected));
+          return QStringLiteral("%1.%2 holds %3, expected %4")
+              .arg(m.window, name, Shown(actual), Shown(expected));
       }
       for (const QString& name : m.outputs) {
         const QString text = m.texts[name];
@@ -545,11 +581,13 @@ class RandomSessionTest : public QObject {
             return QStringLiteral("%1.%2 holds %3, which number display would show as %4")
                 .arg(m.window, name, Shown(text), Shown(FromField(again)));
         } catch (const Exception& e) {
-          return QStringLiteral("%1.%2 holds %3, which is no number: %4").arg(m.window, name, Shown(text), QString::fromStdString(e.message()));
+          return QStringLiteral("%1.%2 holds %3, which is no number: %4")
+              .arg(m.window, name, Shown(text), QString::fromStdString(e.message()));
         }
       }
       for (QWidget* w : m.form->findChildren<QWidget*>())
-        if (!w->isEnabled()) return QStringLiteral("%1.%2 is left disabled").arg(m.window, w->objectName());
+        if (!w->isEnabled())
+          return QStringLiteral("%1.%2 is left disabled").arg(m.window, w->objectName());
     }
     return QString();
   }
@@ -559,17 +597,22 @@ class RandomSessionTest : public QObject {
     for (const MenuEntry& e : kEntries)
       if (action(e.action)->isChecked()) checked << QString::fromLatin1(e.action);
     if (checked != QStringList{QString::fromLatin1(EntryOf(lastChosen_).action)})
-      return QStringLiteral("checked entries [%1], expected %2 alone").arg(checked.join(", "), EntryOf(lastChosen_).action);
+      return QStringLiteral("checked entries [%1], expected %2 alone")
+          .arg(checked.join(", "), EntryOf(lastChosen_).action);
 
     int maximized = 0;
     for (const CalcModel& m : calcs_) {
       QMdiSubWindow* sub = frame_->subWindow(m.calc);
       if (!sub->isVisible()) return QStringLiteral("the sub-window of %1 is hidden").arg(m.window);
       maximized += sub->isMaximized() ? 1 : 0;
-      const State shown = sub->isMaximized() ? State::Maximized : sub->isMinimized() ? State::Minimized : State::Normal;
+      const State shown = sub->isMaximized()   ? State::Maximized
+                          : sub->isMinimized() ? State::Minimized
+                                               : State::Normal;
       if (frame_->recordedState(m.calc) != shown)
         return QStringLiteral("recorded state of %1 is %2, the MDI area shows %3")
-            .arg(m.window).arg(int(frame_->recordedState(m.calc))).arg(int(shown));
+            .arg(m.window)
+            .arg(int(frame_->recordedState(m.calc)))
+            .arg(int(shown));
     }
     if (maximized > 1) return QStringLiteral("%1 children maximized").arg(maximized);
     QMdiSubWindow* max = maximizedSub();
@@ -577,37 +620,65 @@ class RandomSessionTest : public QObject {
     if (max) {
       // The active child, or while another window is active, the one that will be again.
       if (frame_->mdiArea()->currentSubWindow() != max)
-        return QStringLiteral("the maximized child %1 is not the current one").arg(max->widget()->objectName());
-      if (QApplication::activeWindow() == frame_.get() && frame_->mdiArea()->activeSubWindow() != max)
-        return QStringLiteral("the maximized child %1 is not the active one").arg(max->widget()->objectName());
+        return QStringLiteral("the maximized child %1 is not the current one")
+            .arg(max->widget()->objectName());
+      if (QApplication::activeWindow() == frame_.get() &&
+          frame_->mdiArea()->activeSubWindow() != max)
+        return QStringLiteral("the maximized child %1 is not the active one")
+            .arg(max->widget()->objectName());
       if (frame_->mdiArea()->subWindowList(QMdiArea::StackingOrder).last() != max)
-        return QStringLiteral("the maximized child %1 is not in front").arg(max->widget()->objectName());
+        return QStringLiteral("the maximized child %1 is not in front")
+            .arg(max->widget()->objectName());
       const QString expected = QStringLiteral("Расчет - [%1]").arg(max->windowTitle());
-      if (title != expected) return QStringLiteral("frame title %1, expected %2").arg(Shown(title), Shown(expected));
+      if (title != expected)
+        return QStringLiteral("frame title %1, expected %2").arg(Shown(title), Shown(expected));
     } else if (title != QStringLiteral("Расчет")) {
       return QStringLiteral("frame title %1 with no child maximized").arg(Shown(title));
     }
 
     auto* box = model(Calc::Opt).form->findChild<QCheckBox*>(QStringLiteral("CheckBox1"));
-    if (box->isChecked() != wireMode_) return QStringLiteral("CheckBox1 is %1").arg(box->isChecked());
-    const QString label6 = model(Calc::Opt).form->findChild<QLabel*>(QStringLiteral("Label6"))->text();
-    const QString want6 = wireMode_ ? QStringLiteral("Диаметр провода d, [мм]") : QStringLiteral("Допустимое ослабление, [дБ]");
+    if (box->isChecked() != wireMode_)
+      return QStringLiteral("CheckBox1 is %1").arg(box->isChecked());
+    const QString label6 =
+        model(Calc::Opt).form->findChild<QLabel*>(QStringLiteral("Label6"))->text();
+    const QString want6 = wireMode_ ? QStringLiteral("Диаметр провода d, [мм]")
+                                    : QStringLiteral("Допустимое ослабление, [дБ]");
     if (label6 != want6) return QStringLiteral("Label6 reads %1 in this mode").arg(Shown(label6));
 
-    if (App()->format().decimalSeparator != separator_) return QStringLiteral("the separator is not the locale's");
+    if (App()->format().decimalSeparator != separator_)
+      return QStringLiteral("the separator is not the locale's");
     if (std::memcmp(&state_, &cli_.state(), sizeof(CalcState)) != 0)
-      return QStringLiteral("the unit-level state differs from the case runner's after the same commands");
+      return QStringLiteral(
+          "the unit-level state differs from the case runner's after the same commands");
     if (QApplication::activeModalWidget())
-      return QStringLiteral("a modal window is still open: %1").arg(QApplication::activeModalWidget()->objectName());
+      return QStringLiteral("a modal window is still open: %1")
+          .arg(QApplication::activeModalWidget()->objectName());
     return QString();
   }
 
   // ---- the actions ----
 
   enum Kind {
-    kType, kPaste, kClear, kEnter, kButtonClick, kButtonSpace, kMenu, kMenuByMouse, kModeClick,
-    kModeSpace, kAbout, kHelp, kCloseHelp, kCloseRequest, kOptOwnControls, kNextChild,
-    kClickChild, kLocale, kEscape, kKinds
+    kType,
+    kPaste,
+    kClear,
+    kEnter,
+    kButtonClick,
+    kButtonSpace,
+    kMenu,
+    kMenuByMouse,
+    kModeClick,
+    kModeSpace,
+    kAbout,
+    kHelp,
+    kCloseHelp,
+    kCloseRequest,
+    kOptOwnControls,
+    kNextChild,
+    kClickChild,
+    kLocale,
+    kEscape,
+    kKinds
   };
 
   Kind pickKind(Random& r) {
@@ -629,7 +700,9 @@ class RandomSessionTest : public QObject {
     const std::vector<Calc> within = reachable();
     for (;;) {
       const Kind kind = pickKind(r);
-      if (within.empty() && (kind <= kModeSpace || kind == kEscape) && kind != kMenu && kind != kMenuByMouse) continue;
+      if (within.empty() && (kind <= kModeSpace || kind == kEscape) && kind != kMenu &&
+          kind != kMenuByMouse)
+        continue;
       const Calc calc = within.empty() ? Calc::Opt : within[r.below(int(within.size()))];
       CalcModel& m = model(calc);
       QString what;
@@ -640,7 +713,11 @@ class RandomSessionTest : public QObject {
           const QString field = m.inputs[r.below(m.inputs.size())];
           const QString text = kind == kClear ? QString() : RandomText(r, sep());
           const bool paste = kind == kPaste || text.contains(QLatin1Char('\t')) || text.size() > 60;
-          what = QStringLiteral("%1 %2 into %3.%4").arg(kind == kClear ? "clear" : paste ? "paste" : "type", Shown(text), m.window, field);
+          what = QStringLiteral("%1 %2 into %3.%4")
+                     .arg(kind == kClear ? "clear"
+                          : paste        ? "paste"
+                                         : "type",
+                          Shown(text), m.window, field);
           bringWithinReach(calc, what);
           QLineEdit* e = edit(m, field);
           QTest::mouseClick(e, Qt::LeftButton);
@@ -705,7 +782,8 @@ class RandomSessionTest : public QObject {
         case kModeSpace: {
           if (calc != Calc::Opt) continue;
           auto* box = m.form->findChild<QCheckBox*>(QStringLiteral("CheckBox1"));
-          what = kind == kModeClick ? QStringLiteral("click CheckBox1") : QStringLiteral("Space on CheckBox1");
+          what = kind == kModeClick ? QStringLiteral("click CheckBox1")
+                                    : QStringLiteral("Space on CheckBox1");
           bringWithinReach(calc, what);
           if (kind == kModeClick) {
             QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
@@ -751,9 +829,18 @@ class RandomSessionTest : public QObject {
         case kOptOwnControls: {
           QMdiSubWindow* sub = frame_->subWindow(Calc::Opt);
           switch (r.below(3)) {
-            case 0: sub->showNormal(); what = QStringLiteral("Formopt restored by its own control"); break;
-            case 1: sub->showMinimized(); what = QStringLiteral("Formopt minimized by its own control"); break;
-            default: sub->showMaximized(); what = QStringLiteral("Formopt maximized by its own control"); break;
+            case 0:
+              sub->showNormal();
+              what = QStringLiteral("Formopt restored by its own control");
+              break;
+            case 1:
+              sub->showMinimized();
+              what = QStringLiteral("Formopt minimized by its own control");
+              break;
+            default:
+              sub->showMaximized();
+              what = QStringLiteral("Formopt maximized by its own control");
+              break;
           }
           counts_["Formopt's own controls"]++;
           return what;
@@ -836,7 +923,8 @@ class RandomSessionTest : public QObject {
         auto* box = opt.form->findChild<QCheckBox*>(QStringLiteral("CheckBox1"));
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
         QTest::keyClick(edit(opt, opt.outputs[r.below(opt.outputs.size())]), Qt::Key_Return);
-        what = QStringLiteral("type into %1, click start and CheckBox1, Enter in an output").arg(e->objectName());
+        what = QStringLiteral("type into %1, click start and CheckBox1, Enter in an output")
+                   .arg(e->objectName());
         break;
       }
       case 5: {
@@ -870,12 +958,14 @@ class RandomSessionTest : public QObject {
         what = QStringLiteral("help");
         break;
     }
-    const std::vector<Modal> seen(closer.seen.begin() + static_cast<std::ptrdiff_t>(before), closer.seen.end());
+    const std::vector<Modal> seen(closer.seen.begin() + static_cast<std::ptrdiff_t>(before),
+                                  closer.seen.end());
     closer.seen.resize(before);
     walkLog_ += QStringLiteral(" [while walking: %1]").arg(what);
     counts_["(during a walk)"]++;
     if (seen != expectedModals && actProblem_.isEmpty())
-      actProblem_ = QStringLiteral("while walking, %1 showed %2, expected %3").arg(what, Describe(seen), Describe(expectedModals));
+      actProblem_ = QStringLiteral("while walking, %1 showed %2, expected %3")
+                        .arg(what, Describe(seen), Describe(expectedModals));
   }
 
   void applyWrites(CalcModel& m, const Expected& expected) {
@@ -903,14 +993,18 @@ class RandomSessionTest : public QObject {
     (void)what;
     if (!actProblem_.isEmpty()) return actProblem_;
     if (seen != expected.modals)
-      return QStringLiteral("modal windows %1, expected %2").arg(Describe(seen), Describe(expected.modals));
+      return QStringLiteral("modal windows %1, expected %2")
+          .arg(Describe(seen), Describe(expected.modals));
     for (const Modal& m : seen)
-      counts_[m.kind == ModalKind::ErrorBox ? "(error boxes)" : m.kind == ModalKind::Notice ? "(notices)" : "(About shown)"]++;
+      counts_[m.kind == ModalKind::ErrorBox ? "(error boxes)"
+              : m.kind == ModalKind::Notice ? "(notices)"
+                                            : "(About shown)"]++;
     if (compute) {
       CalcModel& m = model(target);
       if (!expected.writes.empty()) counts_["(computes that wrote)"]++;
       for (const auto& write : expected.writes)
-        if (!m.outputs.contains(write.first)) return QStringLiteral("the case runner wrote %1, not an output").arg(write.first);
+        if (!m.outputs.contains(write.first))
+          return QStringLiteral("the case runner wrote %1, not an output").arg(write.first);
       applyWrites(m, expected);
     }
     if (menu) {
@@ -950,7 +1044,8 @@ class RandomSessionTest : public QObject {
         m.inputs << QString::fromLatin1(f.control);
         m.texts[m.inputs.last()] = QString::fromUtf8(f.initialText);
       }
-      for (const OutputField& f : m.calculator->outputs) m.outputs << QString::fromLatin1(f.control);
+      for (const OutputField& f : m.calculator->outputs)
+        m.outputs << QString::fromLatin1(f.control);
       for (const QString& out : m.outputs) m.texts[out] = QString();
       // Every text field of the window is modelled.
       QCOMPARE(m.form->findChildren<QLineEdit*>().size(), m.inputs.size() + m.outputs.size());
@@ -993,7 +1088,8 @@ class RandomSessionTest : public QObject {
 
       QString problem = closer.problems.isEmpty() ? QString() : closer.problems.join("; ");
       if (problem.isEmpty()) problem = checkEventLoop();
-      if (problem.isEmpty()) problem = checkAction(what, expected, closer.seen, compute, menu, target);
+      if (problem.isEmpty())
+        problem = checkAction(what, expected, closer.seen, compute, menu, target);
       if (problem.isEmpty()) problem = checkFields();
       if (problem.isEmpty()) problem = checkFrame();
       if (!problem.isEmpty()) QFAIL(qPrintable(context(problem)));

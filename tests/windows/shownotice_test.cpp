@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The coilcalc developers
 // The information window: frame, measures and geometry from the message font, the ways it
 // closes, and the Ctrl+C text.
+#include "windows/shownotice.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -13,8 +15,6 @@
 #include <QtTest>
 #include <cmath>
 #include <functional>
-
-#include "windows/shownotice.h"
 
 namespace {
 
@@ -50,8 +50,9 @@ struct Measures {
 Measures MeasuresOf(const QFont& font) {
   const QFontMetrics fm(font);
   Measures m{};
-  m.x = fm.horizontalAdvance(
-            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52;
+  m.x =
+      fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+      52;
   m.y = fm.height();
   m.marginX = Scaled(8, m.x, 4);
   m.marginY = Scaled(8, m.y, 8);
@@ -184,7 +185,8 @@ class ShowNoticeTest : public QObject {
     const int half = QGuiApplication::primaryScreen()->geometry().width() / 2;
     const Measures m = MeasuresOf(longOne.font);
     QVERIFY(longOne.size.width() <= half + 2 * m.marginX);
-    QVERIFY(longOne.size.height() > shortOne.size.height() + 3 * QFontMetrics(longOne.font).height());
+    QVERIFY(longOne.size.height() >
+            shortOne.size.height() + 3 * QFontMetrics(longOne.font).height());
   }
 
   void closesEveryWay_data() {
@@ -205,11 +207,21 @@ class ShowNoticeTest : public QObject {
           wasVisible = d->isVisible();
           QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : d;
           switch (way) {
-            case 0: QTest::keyClick(target, Qt::Key_Enter); break;
-            case 1: QTest::keyClick(target, Qt::Key_Return); break;
-            case 2: QTest::keyClick(target, Qt::Key_Escape); break;
-            case 3: QTest::mouseClick(d->findChild<QPushButton*>(), Qt::LeftButton); break;
-            case 4: d->close(); break;
+            case 0:
+              QTest::keyClick(target, Qt::Key_Enter);
+              break;
+            case 1:
+              QTest::keyClick(target, Qt::Key_Return);
+              break;
+            case 2:
+              QTest::keyClick(target, Qt::Key_Escape);
+              break;
+            case 3:
+              QTest::mouseClick(d->findChild<QPushButton*>(), Qt::LeftButton);
+              break;
+            case 4:
+              d->close();
+              break;
           }
         },
         &destroyed);
