@@ -21,7 +21,7 @@ syntax() {
     tests/fuzz/corpus/* | tests/fuzz/seeds/*) echo - ;;
     *.png | *.pbm | *.xpm | *.svg | *.md | LICENSE | packaging/copyright | packaging/changelog | .gitignore) echo - ;;
     *.cpp | *.h | *.inc) echo // ;;
-    CMakeLists.txt | */CMakeLists.txt | *.cmake | *.sh | *.py | *.desktop | .ci/run) echo '#' ;;
+    CMakeLists.txt | */CMakeLists.txt | *.cmake | *.sh | *.py | *.desktop | .ci/run | .clang-format) echo '#' ;;
     *.ui | *.qrc | *.html | *.xml) echo '<!--' ;;
     *.scd) echo ';' ;;
     *) echo '?' ;;
