@@ -73,8 +73,9 @@ TurnsResult TurnsSearch(Number Dbn, Number l, Number d, Number Lreq, Number& Dr,
 
 // The largest count the fast turns search goes to (2^36); see searches.cpp.
 constexpr Number kTurnsLimit = 68719476736.0;
-// Counts the step-by-step turns search tests at most when the inductance need not grow: 10^4
-// turns: about 0.5 s with x87 arithmetic and 0.9 s with the software one, the window waiting.
+// Counts the step-by-step turns search tests at most when the inductance need not grow (10^4
+// turns); the window waits meanwhile, its events handed to the pump. docs/performance.md gives
+// the time it takes.
 constexpr std::uint64_t kLiteralTurnsBound = 1000000;
 
 }  // namespace searches

@@ -4,7 +4,6 @@
 // case runner: outputs a display can produce, a notice or an error of a known kind, nothing else
 // thrown, the same events when run again, and with reference=1 the same events and reference
 // events after them.
-#include <cstdio>
 #include <cstdlib>
 
 #include "tests/fuzz/properties.h"
@@ -16,10 +15,5 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const bool slowWalks = std::getenv("COILCALC_FUZZ_SLOW_WALKS") != nullptr;
-  const std::string why = fuzzprops::CheckCommands(data, size, slowWalks);
-  if (!why.empty()) {
-    std::fprintf(stderr, "property violated: %s\n", why.c_str());
-    std::abort();
-  }
-  return 0;
+  return fuzzprops::Verdict(fuzzprops::CheckCommands(data, size, slowWalks));
 }

@@ -17,6 +17,8 @@
 //                       reference=1, which may only append reference events.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <string>
@@ -465,6 +467,14 @@ inline std::string CheckCommands(const std::uint8_t* data, std::size_t size, boo
   std::string items;
   for (const std::string& item : c.items) items += (items.empty() ? "" : "\t") + item;
   return why + " (case " + items + ")";
+}
+
+// A fuzz target's verdict on one input: 0 where every property held; otherwise it prints what was
+// violated and aborts, so that libFuzzer keeps the input.
+inline int Verdict(const std::string& why) {
+  if (why.empty()) return 0;
+  std::fprintf(stderr, "property violated: %s\n", why.c_str());
+  std::abort();
 }
 
 }  // namespace fuzzprops

@@ -3,7 +3,7 @@
 # Copyright (C) 2026 The coilcalc developers
 # The two programs as processes: coilcalc-cli's one answer line per input line, its exit statuses
 # and the separator rule (which must hold without the C library's locale of that name), --help
-# and --version of both.
+# and --version of both, and coilcalc's refusals, with or without a display.
 #   programs_test.sh COILCALC-CLI COILCALC VERSION
 set -u
 cli=$1 app=$2 version=$3
@@ -41,6 +41,43 @@ expect "window --version without a display" 0 "coilcalc $version\n" "" \
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$app" --version
 expect "window --version, platform named" 0 "coilcalc $version\n" "" "$app" -platform offscreen --version
 expect "window refuses an argument" 1 "" "" env QT_QPA_PLATFORM=offscreen "$app" cases.txt
+
+# coilcalc reads its arguments before it needs a display: each answer (status, standard output,
+# the refusal's message) is the same without a display, with one that cannot be reached and on
+# a platform that needs none.
+displays=("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM"
+  "env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:8765" "env QT_QPA_PLATFORM=offscreen")
+while IFS='|' read -r arguments status message; do
+  first=
+  for display in "${displays[@]}"; do
+    # shellcheck disable=SC2086
+    $display "$app" $arguments >"$tmp/out" 2>"$tmp/err"
+    rc=$?
+    [ "$rc" -eq "$status" ] || fail "'$arguments' ($display): exit status $rc, expected $status"
+    if [ -n "$message" ]; then
+      [ "$(tail -n 1 "$tmp/err")" = "coilcalc: $message" ] ||
+        fail "'$arguments' ($display): said '$(tail -n 1 "$tmp/err")', expected 'coilcalc: $message'"
+      [ -s "$tmp/out" ] && fail "'$arguments' ($display): printed '$(cat "$tmp/out")'"
+    fi
+    if [ -z "$first" ]; then
+      first=$display
+      cp "$tmp/out" "$tmp/first"
+    elif ! cmp -s "$tmp/first" "$tmp/out"; then
+      fail "'$arguments': printed otherwise with '$display' than with '$first'"
+    fi
+  done
+done <<'TABLE'
+--help|0|
+-h|0|
+--help-all|0|
+--version|0|
+-style fusion --version|0|
+-style=fusion -reverse --version|0|
+--bogus|1|Unknown option 'bogus'.
+-platform|1|Missing value after '-platform'.
+-style fusion cases.txt|1|takes no argument: 'cases.txt'
+-- --version|1|takes no argument: '--version'
+TABLE
 
 "$cli" --help >"$tmp/help" || fail "cli --help: exit status $?"
 for line in '^Usage: coilcalc-cli ' '^single-layer (FormIndOdnosl): ' '^optimal (Formopt): ' \

@@ -31,6 +31,7 @@
 #include "app/coilstyle.h"
 #include "calc/calculators.h"
 #include "numtext/errors.h"
+#include "tests/support/countingpump.h"
 #include "windows/formindmnogosl.h"
 #include "windows/formindodnosl.h"
 #include "windows/formopt.h"
@@ -38,17 +39,6 @@
 #include "windows/qtfields.h"
 
 namespace {
-
-// Counts the passes of event handling a command asks for, and runs a probe on each.
-class CountingPump final : public EventPump {
- public:
-  void handlePendingMessages() override {
-    ++passes;
-    if (probe) probe();
-  }
-  int passes = 0;
-  std::function<void()> probe;
-};
 
 struct Services {
   FormatSettings format{U','};
@@ -118,7 +108,7 @@ bool FitsText(const QLabel& label) {
 }
 
 // The window's compute slot, called directly: its errors escape.
-void RunCommand(QWidget& w) {
+void CallComputeSlot(QWidget& w) {
   if (auto* f = qobject_cast<TFormIndOdnosl*>(&w)) return f->BitBtn1Click();
   if (auto* f = qobject_cast<TFormIndMnogosl*>(&w)) return f->BitBtn1Click();
   if (auto* f = qobject_cast<TFormVitkmnogosl*>(&w)) return f->startClick();
@@ -581,7 +571,7 @@ void CalcWindowsTest::faultLeavesOutputsUnchanged() {
     Child<QLineEdit>(*w, c.field)->setText(QString::fromUtf8(c.text));
     bool raised = false;
     try {
-      RunCommand(*w);
+      CallComputeSlot(*w);
     } catch (const EConvertError& e) {
       raised = true;
       QCOMPARE(QString::fromUtf8(e.what()),
