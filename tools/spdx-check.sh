@@ -21,7 +21,7 @@ syntax() {
     tests/fuzz/corpus/* | tests/fuzz/seeds/*) echo - ;;
     *.png | *.pbm | *.xpm | *.svg | *.md | LICENSE | packaging/copyright | packaging/changelog | .gitignore | .clang-format) echo - ;;
     *.cpp | *.h | *.inc) echo // ;;
-    CMakeLists.txt | */CMakeLists.txt | *.cmake | *.sh | *.py | *.desktop | .ci/run | .clang-format) echo '#' ;;
+    CMakeLists.txt | */CMakeLists.txt | *.cmake | *.sh | *.py | *.desktop | .ci/run) echo '#' ;;
     *.ui | *.qrc | *.html | *.xml) echo '<!--' ;;
     *.scd) echo ';' ;;
     *) echo '?' ;;
