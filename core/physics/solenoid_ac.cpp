@@ -9,7 +9,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "physics/wire.h"
+#include "physics/roundwire.h"
 
 namespace physics {
 namespace {
@@ -21,14 +21,12 @@ using Policy =
                bp::evaluation_error<bp::ignore_error>, bp::overflow_error<bp::ignore_error>>;
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr double kMu0 = 4e-7 * kPi;             // H/m
 constexpr double kEpsilon0 = 8.8541878128e-12;  // F/m
 constexpr double kLight = 2.99792458e10;        // cm/s
 
 // The coils the functions take (see the header).
 constexpr double kShortest = 1e-6, kLongest = 1e6;  // cm
 constexpr double kFewestTurns = 1, kMostTurns = 1e7;
-constexpr double kHighestFrequency = 1e12;  // Hz
 // Knight's formula and the sheath helix rest on coils from l/D = 0.1 up.
 constexpr double kShortestShape = 0.1;
 
@@ -111,14 +109,13 @@ double Medhurst(double lOverD, double dOverP) {
   return MonotoneCubic(rowCoordinates, alongRows, RowCoordinate(lOverD));
 }
 
-// The share of the neighbours' field in the loss, from 0 (d << δ) to 1 (strong skin effect):
-// x^4/(x^4 + 128), x = d/δ (see the header).
-double ProximityShare(double d, double f) {
-  // d/δ with δ = sqrt(ρ/(π f μ0)), ρ in Ω·m (kCopperResistivity is in Ω·mm²/m), d in cm.
-  const double resistivity = kCopperResistivity * 1e-6;
-  const double x = d * 1e-2 * std::sqrt(kPi * f * kMu0 / resistivity);
-  const double x4 = (x * x) * (x * x);
-  return x4 / (x4 + 128);
+// The share of the neighbours' field in the loss, from 0 (d << δ) to 1 (strong skin effect): the
+// round wire's loss in a transverse field over its own loss, G/F (roundwire.h), divided by that
+// ratio's strong-skin limit 2π² (G -> π²(x - 1/2), F -> x/2 + 1/4, x = a/δ).
+std::optional<double> ProximityShare(double d, double f) {
+  const std::optional<RoundWireFactors> wire = RoundWireAc(d, f);
+  if (!wire) return std::nullopt;
+  return wire->proximity / (2 * kPi * kPi * wire->skin);
 }
 
 // Knight's shape function kc of the self-capacitance, in r = D/l.
@@ -166,13 +163,16 @@ std::optional<double> MedhurstProximity(double lOverD, double dOverP) {
 }
 
 std::optional<double> SingleLayerProximityFactor(double D, double l, double N, double d, double f) {
-  if (!Coil(D, l, N) || !Length(d) || d >= D) return std::nullopt;
-  if (!std::isfinite(f) || f <= 0 || f > kHighestFrequency) return std::nullopt;
+  if (!Coil(D, l, N) || !(d >= kMinWireDiameter && d <= kMaxWireDiameter) || d >= D) {
+    return std::nullopt;
+  }
+  if (!(f >= kMinFrequency && f <= kMaxFrequency)) return std::nullopt;
   const double dOverP = d * N / l;
   if (!(dOverP <= 1)) return std::nullopt;
   const std::optional<double> phi = MedhurstProximity(l / D, dOverP);
-  if (!phi) return std::nullopt;
-  return Result(1 + (*phi - 1) * ProximityShare(d, f));
+  const std::optional<double> share = ProximityShare(d, f);
+  if (!phi || !share) return std::nullopt;
+  return Result(1 + (*phi - 1) * *share);
 }
 
 std::optional<double> SolenoidSelfCapacitance(double D, double l, double N, double epsInside,

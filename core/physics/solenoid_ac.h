@@ -10,9 +10,9 @@
 // centimetres (D to the wire's centres, l = N·p), N turns at the pitch p = l/N, bare copper wire
 // of diameter d (cm), frequency f in Hz. A function returns nothing where its arguments are no
 // such coil or lie outside its model's domain (stated with each): a non-finite, zero or negative
-// value, a length outside [1e-6, 1e6] cm, fewer than 1 or more than 1e7 turns, a wire thicker
-// than the pitch or than the diameter, a frequency above 1e12 Hz. It never returns a non-finite
-// value.
+// value, a length outside [1e-6, 1e6] cm, fewer than 1 or more than 1e7 turns, a wire outside
+// roundwire.h's [kMinWireDiameter, kMaxWireDiameter] or thicker than the pitch or the diameter, a
+// frequency outside [kMinFrequency, kMaxFrequency]. It never returns a non-finite value.
 #include <optional>
 
 namespace physics {
@@ -31,13 +31,12 @@ namespace physics {
 // The whole quadrant 0 <= d/p <= 1, 0 < l/D < ∞ is covered: nothing is extrapolated, and a wire
 // thicker than the pitch is refused.
 //
-// Blend: Rac/Rskin = 1 + (Phi - 1)·w(d/δ), δ the skin depth, w(x) = x^4/(x^4 + 128). This is the
-// share of the neighbours' field in the loss as it grows for a round wire in a uniform
-// transverse field: the eddy loss the field drives goes as (d/δ)^4 against the wire's own loss
-// while d << δ, and reaches its strong-skin ratio at d >> δ; x^4/128 is the exact low-frequency
-// ratio of the two to their strong-skin ratio. So Rac -> Rdc as f -> 0, Rac - Rdc grows as f^2
-// there (w ∝ f^2), and the factor reaches Medhurst's Phi at strong skin effect (w = 0.99 at
-// d/δ = 10.6, where his measurements were made).
+// Blend: Rac/Rskin = 1 + (Phi - 1)·w, where w is the share of the neighbours' field in the loss
+// as a round wire in a uniform transverse field has it: its eddy loss over its own loss, G/F
+// (ProximityFactor over SkinFactor, roundwire.h), divided by that ratio's strong-skin limit 2π².
+// While d << δ (δ the skin depth) w = (d/δ)^4/128, so Rac -> Rdc as f -> 0 and Rac - Rdc grows
+// as f^2; at strong skin effect w -> 1 - 2δ/d and the factor reaches Medhurst's Phi (w = 0.5 at
+// d/δ = 3.5, 0.9 at 19.5).
 //   SingleLayerProximityFactor(0.4, 1, 5, 0.1, 1e8) -> 1.073 (window defaults, 1 mm wire, 100 MHz)
 //   SingleLayerProximityFactor(1, 1, 10, 0.1, 1e8)  -> 5.55 (close-wound, l/D = 1: Medhurst's 5.55)
 //   SingleLayerProximityFactor(1, 1, 10, 0.2, 1e8)  -> nothing (the wire is thicker than the pitch)
