@@ -37,8 +37,9 @@ namespace physics {
 // While d << δ (δ the skin depth) w = (d/δ)^4/128, so Rac -> Rdc as f -> 0 and Rac - Rdc grows
 // as f^2; at strong skin effect w -> 1 - 2δ/d and the factor reaches Medhurst's Phi (w = 0.5 at
 // d/δ = 3.5, 0.9 at 19.5).
-//   SingleLayerProximityFactor(0.4, 1, 5, 0.1, 1e8) -> 1.073 (window defaults, 1 mm wire, 100 MHz)
-//   SingleLayerProximityFactor(1, 1, 10, 0.1, 1e8)  -> 5.55 (close-wound, l/D = 1: Medhurst's 5.55)
+//   SingleLayerProximityFactor(0.4, 1, 5, 0.1, 1e8) -> 1.745 (window defaults, 1 mm wire, 100 MHz)
+//   SingleLayerProximityFactor(1, 1, 10, 0.1, 1e8)  -> 5.490 (close-wound, l/D = 1, d/δ = 151:
+//                                                     Medhurst's 5.55 at w = 0.987)
 //   SingleLayerProximityFactor(1, 1, 10, 0.2, 1e8)  -> nothing (the wire is thicker than the pitch)
 std::optional<double> SingleLayerProximityFactor(double D, double l, double N, double d, double f);
 
@@ -57,8 +58,8 @@ std::optional<double> MedhurstProximity(double lOverD, double dOverP);
 // Domain: l/D >= 0.1, the shortest of Medhurst's measured coils, on which the formula rests.
 // Accuracy measured (tests/core/ac_single_test.cpp, SelfCapacitance.*): against Medhurst's
 // published H = Cs/D for coils on polystyrene rods (εi = 2.5) from l/D = 0.1 to 20, within
-// 4.4 % at every row, 1.5 % typical (median of |error|).
-//   SingleLayerSelfCapacitance(0.4, 1, 5) -> 0.223 pF (window defaults)
+// 4.4 % at every row (l/D = 3.5), 1.9 % typical (the median |error|).
+//   SingleLayerSelfCapacitance(0.4, 1, 5) -> 0.178 pF (window defaults)
 std::optional<double> SingleLayerSelfCapacitance(double D, double l, double N);
 // The same formula with other permittivities inside (εi) and outside (εx) the coil, both in
 // [1, 100].
@@ -82,7 +83,7 @@ std::optional<double> SolenoidSelfCapacitance(double D, double l, double N, doub
 // the coil in air, +21 % and +45 % for the two shorter ones, measured on a polyethylene rod
 // whose permittivity lowers their resonance. The model errs high: the sheath ignores the
 // wire's own inductance and the ends' capacitance.
-//   SingleLayerSelfResonance(0.4, 1, 5) -> 2.32e9 Hz (window defaults)
+//   SingleLayerSelfResonance(0.4, 1, 5) -> 3.33e9 Hz (window defaults)
 std::optional<double> SingleLayerSelfResonance(double D, double l, double N);
 
 // The ratio f/fres from which the lumped figures at f (Rac, X = 2πfL, Q) are marked as near the
