@@ -23,8 +23,9 @@ namespace physics {
 // Source: R. G. Medhurst, "H.F. resistance and self-capacitance of single-layer solenoids",
 // Wireless Engineer 24 (1947) 35-43, 80-92: the factor Phi(l/D, d/p), measured on copper coils
 // at strong skin effect (d many skin depths), tabulated for l/D = 0, 0.2 ... 1, 2 ... 10, ∞ and
-// d/p = 1, 0.9 ... 0.1. The table is in solenoid_ac.cpp as data, with the limit of turns far
-// apart (d/p = 0: Phi = 1, the straight wire) as an eleventh column. Between its points Phi is
+// d/p = 1, 0.9 ... 0.1. The table is in solenoid_ac.cpp as data (as the paper is reproduced,
+// docs/reference-ac.md), with the limit of turns far apart (d/p = 0: Phi = 1, the straight wire)
+// as an eleventh column. Between its points Phi is
 // interpolated by monotone piecewise cubics (Fritsch-Carlson): along d/p within each row, then
 // across the rows in l/(l + D), which takes the row l/D = ∞ to 1. At the table's points it
 // gives Medhurst's values themselves; his own scatter about his smoothed table is a few percent.
