@@ -7,12 +7,15 @@
 #include <limits>
 
 #include "physics/roundwire.h"
+#include "physics/winding_ac.h"
 
 namespace {
 
+using physics::MultiLayerAcFactor;
 using physics::ProximityFactor;
 using physics::SkinDepth;
 using physics::SkinFactor;
+using physics::WindingFieldMoment;
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -116,6 +119,138 @@ TEST(RoundWire, NothingOutsideTheDomain) {
       EXPECT_GT(ProximityFactor(d, f).value(), 0);
     }
   }
+}
+
+// The frequency at which a wire of diameter d is d/delta skin depths thick.
+double FrequencyOf(double dOverDelta, double d) {
+  return std::pow(SkinDepth(1).value() * dOverDelta / d, 2);
+}
+
+TEST(MultiLayerAc, FieldMomentConvergesOverEveryShape) {
+  // The rules of the model against rules of half the step, from long and thin to the flattest
+  // winding the inductance accepts.
+  const struct {
+    double Dbn, l, Dr;
+  } rows[] = {{1, 5, 2},      {10, 100, 0.1}, {1, 0.01, 100}, {0, 1e-4, 1},   {0, 1e4, 1},
+              {1, 100, 1e-3}, {1, 1, 1e-5},   {100, 1, 1},    {1e-3, 0.5, 1}, {1e4, 1.01, 1},
+              {1, 1e4, 1},    {10, 1e4, 0.1}, {0, 1e5, 1},    {1, 3.1e-5, 1}};
+  for (const auto& row : rows) {
+    const double fine = WindingFieldMoment(row.Dbn, row.l, row.Dr, 0.18).value();
+    EXPECT_NEAR(WindingFieldMoment(row.Dbn, row.l, row.Dr).value() / fine, 1, 1e-4)
+        << row.Dbn << " " << row.l << " " << row.Dr;
+  }
+}
+
+TEST(MultiLayerAc, FieldMomentOfALongWindingIsTheOneDimensionalField) {
+  // Far from the ends B_z = mu0 J (a1 - r) over the section: M = Int r (a1 - r)^2 dr/(Dr r_m),
+  // = Dr^2 (a1 - 3 Dr/4)/(3 r_m); the ends take a share of order D/l.
+  const struct {
+    double Dbn, l, Dr, tolerance;
+  } rows[] = {{10, 1e4, 0.1, 2e-3}, {1, 1e4, 1, 1e-3}, {0, 1e5, 1, 1e-4}, {2, 2e3, 0.02, 2e-3}};
+  for (const auto& row : rows) {
+    const double a1 = row.Dbn / 2 + row.Dr, rm = row.Dbn / 2 + row.Dr / 2;
+    const double oneDimensional = row.Dr * row.Dr * (a1 - 0.75 * row.Dr) / (3 * rm);
+    EXPECT_NEAR(WindingFieldMoment(row.Dbn, row.l, row.Dr).value() / oneDimensional, 1,
+                row.tolerance)
+        << row.Dbn << " " << row.l << " " << row.Dr;
+  }
+}
+
+// Dowell's Rac/Rdc of m layers of round wire of diameter d at the pitch d (porosity
+// eta = sqrt(pi)/2): Delta = sqrt(pi)/2 sqrt(eta) d/delta,
+// F = Delta [(sinh 2D + sin 2D)/(cosh 2D - cos 2D) + 2(m^2 - 1)/3 (sinh D - sin D)/(cosh D + cos
+// D)].
+double Dowell(double dOverDelta, double m) {
+  const double D = std::sqrt(kPi) / 2 * std::sqrt(std::sqrt(kPi) / 2) * dOverDelta;
+  const double own = (std::sinh(2 * D) + std::sin(2 * D)) / (std::cosh(2 * D) - std::cos(2 * D));
+  const double others = (std::sinh(D) - std::sin(D)) / (std::cosh(D) + std::cos(D));
+  return D * (own + 2 * (m * m - 1) / 3 * others);
+}
+
+TEST(MultiLayerAc, AgreesWithDowellForALongCoil) {
+  // A coil 200 diameters long of m layers of 0.5 mm wire, fully packed: the field is Dowell's
+  // one-dimensional one. Up to d/delta = 1.5 the two agree within 5 %; at 2 this model lies up
+  // to 15 % above, and beyond that the two part (see winding_ac.h).
+  const struct {
+    double m, dOverDelta, margin;
+  } rows[] = {{2, 0.3, 0.01},  {2, 1, 0.01},  {2, 1.5, 0.04},  {2, 2, 0.15},
+              {4, 0.3, 0.01},  {4, 1, 0.02},  {4, 1.5, 0.02},  {4, 2, 0.13},
+              {10, 0.3, 0.01}, {10, 1, 0.05}, {10, 1.5, 0.02}, {10, 2, 0.10}};
+  for (const auto& row : rows) {
+    const double d = 0.05, Dbn = 10, l = 2000, Dr = row.m * d, N = row.m * l / d;
+    const double f = FrequencyOf(row.dOverDelta, d);
+    EXPECT_NEAR(MultiLayerAcFactor(Dbn, l, Dr, N, d, f).value() / Dowell(row.dOverDelta, row.m), 1,
+                row.margin)
+        << row.m << " layers, d/delta = " << row.dOverDelta;
+  }
+}
+
+TEST(MultiLayerAc, TendsToDcAsTheSquareOfTheFrequency) {
+  // Rac -> Rdc, and Rac - Rdc grows as f^2 while d << delta, for every shape.
+  const struct {
+    double Dbn, l, Dr, N, d;
+  } rows[] = {{1, 5, 2, 805, 0.11},
+              {0, 1e-4, 1, 1, 0.01},
+              {1, 0.01, 100, 1e5, 0.003},
+              {10, 1e4, 0.1, 1e5, 0.1},
+              {1, 1, 1e-3, 10, 0.01}};
+  for (const auto& row : rows) {
+    double previous = 0;
+    for (double dOverDelta : {0.02, 0.04, 0.08}) {
+      const double f = FrequencyOf(dOverDelta, row.d);
+      const double excess = MultiLayerAcFactor(row.Dbn, row.l, row.Dr, row.N, row.d, f).value() - 1;
+      EXPECT_GT(excess, 0);
+      if (previous > 0) {
+        EXPECT_NEAR(excess / previous, 16, 0.01) << row.Dbn << " " << row.l;
+      }
+      previous = excess;
+    }
+  }
+}
+
+TEST(MultiLayerAc, NothingOutsideTheDomain) {
+  const struct {
+    double Dbn, l, Dr, N, d, f;
+  } rows[] = {
+      {kNaN, 5, 2, 805, 0.1, 1e5},
+      {1, kNaN, 2, 805, 0.1, 1e5},
+      {1, 5, kNaN, 805, 0.1, 1e5},
+      {1, 5, 2, kNaN, 0.1, 1e5},
+      {1, 5, 2, 805, kNaN, 1e5},
+      {1, 5, 2, 805, 0.1, kNaN},
+      {kInf, 5, 2, 805, 0.1, 1e5},
+      {1, kInf, 2, 805, 0.1, 1e5},
+      {1, 5, kInf, 805, 0.1, 1e5},
+      {1, 5, 2, kInf, 0.1, 1e5},
+      {1, 5, 2, 805, kInf, 1e5},
+      {1, 5, 2, 805, 0.1, kInf},
+      {-1, 5, 2, 805, 0.1, 1e5},
+      {1, 0, 2, 805, 0.1, 1e5},
+      {1, 5, 0, 805, 0.1, 1e5},
+      {1, -5, 2, 805, 0.1, 1e5},
+      {1, 5, -2, 805, 0.1, 1e5},
+      {1, 5, 2, 0.5, 0.1, 1e5},
+      {1, 5, 2, -805, 0.1, 1e5},
+      {1, 5, 2, 805, 0.2, 1e5},
+      {1, 5, 2, 805, 0.1, 0.5},
+      {1, 5, 2, 805, 0.1, 2e9},
+      {1, 5, 2, 805, 5e-5, 1e5},
+      {1e300, 5, 2, 805, 0.1, 1e5},
+      {1, 1e300, 2, 805, 0.1, 1e5},
+      {1, 5, 1e300, 805, 0.1, 1e5},
+      {1, 1e-300, 2, 805, 0.1, 1e5},
+      {1, 5, 1e-300, 805, 0.1, 1e5},
+      {1, 2e-5, 1, 1, 1e-4, 1e5},
+      {1, 1e4, 1e-2, 1, 1e-3, 1e5},
+      {1e300, 1e300, 1e300, 1e300, 10, 1e9},
+  };
+  for (const auto& row : rows) {
+    EXPECT_FALSE(MultiLayerAcFactor(row.Dbn, row.l, row.Dr, row.N, row.d, row.f))
+        << row.Dbn << " " << row.l << " " << row.Dr << " " << row.N << " " << row.d << " " << row.f;
+    EXPECT_FALSE(physics::MultiLayerSelfCapacitance(row.Dbn, row.l, row.Dr, row.N, row.d));
+  }
+  // The largest wire that fits, as the caller computes it, is accepted.
+  EXPECT_TRUE(MultiLayerAcFactor(1, 5, 2, 805, std::sqrt(5.0 * 2 / 805), 1e5));
 }
 
 }  // namespace
