@@ -7,7 +7,8 @@
 #include <optional>
 
 #include "calc/calculators.h"
-#include "calc/reference.h"
+#include "calc/conditions.h"
+#include "calc/referencetext.h"
 #include "numtext/fpu.h"
 #include "numtext/numbertext.h"
 
@@ -86,6 +87,7 @@ struct ParsedCase {
   std::map<std::string, std::string, std::less<>> texts;  // input control -> text
   bool switched = false;                                  // the mode switch set
   bool reference = false;                                 // reference=1: the reference events
+  ReferenceConditions conditions;                         // f=, dwire=: its working frequency
   std::optional<std::string> numberText;                  // the number pseudo-window's text=
 };
 
@@ -125,34 +127,26 @@ std::string InputNames(const Calculator& calculator) {
   return symbols + " (or " + controls + ")";
 }
 
+// The windows whose reference takes a wire from dwire=; the others wind their own.
+bool TakesAWire(const Calculator& calculator) {
+  const std::string_view window = calculator.window;
+  return window == "FormIndOdnosl" || window == "FormIndMnogosl";
+}
+
+// f= and dwire= must read as numbers, with the case's separator; what they are is the
+// reference's to judge (reference.note).
+void CheckCondition(const std::string& name, const std::string& text, const char* what,
+                    const FormatSettings& format) {
+  if (ReadConditionNumber(text, format).kind == ConditionNumber::Kind::NotANumber) {
+    throw MalformedCase(name + "= takes " + what + " written with the separator '" +
+                        format.separatorUtf8() + "', not '" + text + "'");
+  }
+}
+
 bool ZeroOrOne(const std::string& name, const std::string& value) {
   if (value != "0" && value != "1")
     throw MalformedCase(name + "= takes 0 or 1, not '" + value + "'");
   return value == "1";
-}
-
-// The events of reference=1: the reference inductance of the coil shown or found, the deviation
-// that the status line gives, for the turns and the optimal coil the count the reference needs
-// (for the turns with its thickness), then the wire: its length, DC resistance and copper mass,
-// and where they apply the layers, the largest wire and the attenuation. Nothing where no
-// reference exists.
-void AddReferenceEvents(const Computed& computed, const FormatSettings& format,
-                        std::vector<std::string>& events) {
-  const ReferenceEstimate e = Estimate(computed, format);
-  const auto add = [&](const char* name, const std::optional<double>& value) {
-    if (value) events.push_back(std::string(name) + "=" + EscapeText(NumberToText(*value, format)));
-  };
-  if (!e.L) return;
-  add("reference.L", e.L);
-  add("reference.deviation", e.deviation);
-  add("reference.N", e.N);
-  add("reference.Dr", e.Dr);
-  add("reference.wire", e.wire);
-  add("reference.R", e.R);
-  add("reference.mass", e.mass);
-  add("reference.layers", e.layers);
-  add("reference.d", e.d);
-  add("reference.attenuation", e.attenuation);
 }
 
 // Reads the items of a case, in order; a later item for the same input wins. Every kind of item
@@ -185,6 +179,15 @@ ParsedCase ReadCase(const std::vector<std::string>& items, FormatSettings locale
       parsed.numberText = value;
     } else if (name == "reference") {
       parsed.reference = ZeroOrOne(name, value);
+    } else if (name == "f") {
+      parsed.conditions.frequency = value;
+    } else if (name == "dwire") {
+      if (!TakesAWire(*calc)) {
+        throw MalformedCase("window " + window +
+                            " has no dwire=: its reference winds the window's own wire; dwire= "
+                            "goes with single-layer and multi-layer");
+      }
+      parsed.conditions.wire = value;
     } else if (const std::optional<NamedInput> input = FindInput(*calc, name)) {
       parsed.texts[input->field->control] = value;
       if (input->switched) modeNames.emplace_back(name, *input);
@@ -204,6 +207,8 @@ ParsedCase ReadCase(const std::vector<std::string>& items, FormatSettings locale
                         (*input.switched ? "needs " + setting : "does not go with " + setting));
   }
   if (parsed.calculator == nullptr && !parsed.numberText) throw MalformedCase("number needs text=");
+  CheckCondition("f", parsed.conditions.frequency, "a frequency in kHz", parsed.format);
+  CheckCondition("dwire", parsed.conditions.wire, "a wire diameter in mm", parsed.format);
   return parsed;
 }
 
@@ -281,7 +286,11 @@ std::string CliRunner::runCase(const std::vector<std::string>& items) {
     fields.events.push_back(ErrorEvent(e));
     return Join(fields.events);
   }
-  if (parsed.reference) AddReferenceEvents(ctx.computed, parsed.format, fields.events);
+  if (parsed.reference) {
+    const ReferenceEstimate estimate = Estimate(ctx.computed, parsed.conditions, parsed.format);
+    for (const std::string& event : ReferenceEvents(estimate, parsed.format))
+      fields.events.push_back(EscapeText(event));
+  }
   return Join(fields.events);
 }
 

@@ -6,6 +6,7 @@
 
 #include "calc/reference.h"
 #include "physics/inductance.h"
+#include "physics/solenoid_ac.h"
 
 namespace {
 
@@ -32,6 +33,28 @@ BENCHMARK_CAPTURE(RectangularWinding, flat_l_0_01_Dr_1, 1.0, 0.01, 1.0)->Unit(kU
 BENCHMARK_CAPTURE(RectangularWinding, flattest_l_0_01_Dr_100, 1.0, 0.01, 100.0)->Unit(kUs);
 BENCHMARK_CAPTURE(RectangularWinding, from_axis_flat, 0.0, 0.0001, 1.0)->Unit(kUs);
 
+// The single-layer coil at a working frequency (D, l, N, d in cm, f in Hz).
+void ProximityFactor(benchmark::State& state, double D, double l, double N, double d, double f) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(physics::SingleLayerProximityFactor(D, l, N, d, f));
+  }
+}
+void SelfCapacitance(benchmark::State& state, double D, double l, double N) {
+  for (auto _ : state) benchmark::DoNotOptimize(physics::SingleLayerSelfCapacitance(D, l, N));
+}
+void SelfResonance(benchmark::State& state, double D, double l, double N) {
+  for (auto _ : state) benchmark::DoNotOptimize(physics::SingleLayerSelfResonance(D, l, N));
+}
+
+BENCHMARK_CAPTURE(ProximityFactor, window_defaults_1mm_1MHz, 0.4, 1.0, 5.0, 0.1, 1e6)->Unit(kUs);
+BENCHMARK_CAPTURE(ProximityFactor, close_wound_1GHz, 1.0, 1.0, 10.0, 0.1, 1e9)->Unit(kUs);
+BENCHMARK_CAPTURE(ProximityFactor, thin_wire_1Hz, 1.0, 1.0, 10.0, 1e-4, 1.0)->Unit(kUs);
+BENCHMARK_CAPTURE(SelfCapacitance, window_defaults, 0.4, 1.0, 5.0)->Unit(kUs);
+BENCHMARK_CAPTURE(SelfResonance, window_defaults, 0.4, 1.0, 5.0)->Unit(kUs);
+BENCHMARK_CAPTURE(SelfResonance, short_l_D_0_1, 10.0, 1.0, 3.0)->Unit(kUs);
+BENCHMARK_CAPTURE(SelfResonance, long_l_D_1e5, 1e-3, 100.0, 1e7)->Unit(kUs);
+BENCHMARK_CAPTURE(SelfResonance, measured_coil_l_D_8_7, 3.71, 32.39, 30.4)->Unit(kUs);
+
 void WindowEstimate(benchmark::State& state, Computed computed) {
   const FormatSettings format{U','};
   for (auto _ : state) benchmark::DoNotOptimize(Estimate(computed, format));
@@ -52,5 +75,35 @@ BENCHMARK_CAPTURE(WindowEstimate, turns_flat,
 BENCHMARK_CAPTURE(WindowEstimate, optimal,
                   Computed(OptimalComputed{5100, 24.5631146302557, 286.457205314841}))
     ->Unit(kUs);
+
+// The whole estimate at a working frequency (kHz), as the frame asks for it: every figure and
+// text, the AC ones included.
+void WindowEstimateAt(benchmark::State& state, Computed computed, const char* f) {
+  const FormatSettings format{U'.'};
+  const ReferenceConditions at{f, ""};
+  for (auto _ : state) benchmark::DoNotOptimize(Estimate(computed, at, format));
+}
+
+const Computed kSingleDefaults = SingleLayerComputed{5, 0.4, 1, 0.0333898305084746};
+const Computed kMultiDefaults = MultiLayerComputed{1, 5, 2, 805, 6206.59079391892};
+const Computed kTurnsDefaults = TurnsComputed{1, 5, 1, 2500, 629.589999999572, 1.25917999999914};
+const Computed kOptimalDefaults =
+    OptimalComputed{5100, 24.5631146302557, 286.457205314841, 1.22053308257263, 8, 1};
+
+BENCHMARK_CAPTURE(WindowEstimateAt, single_layer_1MHz, kSingleDefaults, "1000")->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimateAt, single_layer_1GHz, kSingleDefaults, "1000000")->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimateAt, single_layer_long_1e7_turns,
+                  Computed(SingleLayerComputed{1e7, 0.01, 1e4, 1.0}), "1000")
+    ->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimateAt, multi_layer_1MHz, kMultiDefaults, "1000")->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimateAt, multi_layer_1GHz, kMultiDefaults, "1000000")->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimateAt, multi_layer_flattest,
+                  Computed(MultiLayerComputed{1, 2e-5, 0.5, 10, 1.0}), "1000")
+    ->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimateAt, multi_layer_thinnest,
+                  Computed(MultiLayerComputed{1, 100, 0.001, 100, 1.0}), "1000")
+    ->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimateAt, turns_1MHz, kTurnsDefaults, "1000")->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimateAt, optimal_1MHz, kOptimalDefaults, "1000")->Unit(kUs);
 
 }  // namespace
