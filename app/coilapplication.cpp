@@ -6,13 +6,15 @@
 #include <exception>
 
 #include "app/coilstyle.h"
+#include "app/language.h"
 #include "numtext/apptitle.h"
 #include "numtext/errors.h"
 #include "numtext/fpu.h"
 #include "qtglue/qtformat.h"
 #include "windows/errorbox.h"
 
-CoilApplication::CoilApplication(int& argc, char** argv) : QApplication(argc, argv) {
+CoilApplication::CoilApplication(int& argc, char** argv)
+    : QApplication(argc, argv), language_(kSourceLanguage) {
   InitFpu();
   setStyle(new CoilStyle(style()->name()));  // the style chosen, by -style or by default
   QString path = applicationFilePath();
@@ -23,6 +25,16 @@ CoilApplication::CoilApplication(int& argc, char** argv) : QApplication(argc, ar
 }
 
 void CoilApplication::reloadFormat() { format_ = FormatFromEnvironment(); }
+
+bool CoilApplication::setLanguage(const QString& language) {
+  removeTranslator(&translator_);
+  language_ = kSourceLanguage;
+  if (language == kSourceLanguage) return true;
+  if (!translator_.load(QStringLiteral(":/i18n/coilcalc_") + language)) return false;
+  installTranslator(&translator_);
+  language_ = language;
+  return true;
+}
 
 bool CoilApplication::event(QEvent* event) {
   if (event->type() == QEvent::LocaleChange) reloadFormat();

@@ -9,6 +9,7 @@
 
 #include "app/coilapplication.h"
 #include "app/desktop.h"
+#include "app/language.h"
 #include "app/mainform.h"
 #include "calc/calcstate.h"
 
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
   if (AsksForText(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
   CoilApplication app(argc, argv);
+  app.setLanguage(DesktopLanguage());
   QCoreApplication::setApplicationVersion(QStringLiteral(COILCALC_VERSION));
   if (!ReadCommandLine(app)) return 1;
   CalcState state;

@@ -119,7 +119,7 @@ ReferenceLine* ReferenceLine::of(const QWidget& window) {
 }
 
 QString ReferenceLine::description() const {
-  return warning_ && !text_.isEmpty() ? QStringLiteral("Предупреждение: ") + text_ : text_;
+  return warning_ && !text_.isEmpty() ? tr("Предупреждение: %1").arg(text_) : text_;
 }
 
 void ReferenceLine::set(const QString& text, bool warning, const QString& table) {
