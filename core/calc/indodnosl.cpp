@@ -2,13 +2,9 @@
 // Copyright (C) 2026 The coilcalc developers
 #include "calc/indodnosl.h"
 
-namespace IndOdnogosl {
+#include "calc/texts.h"
 
-namespace {
-const char kTooShortNotice[] =
-    "Катушка слишком короткая для расчёта: длина намотки l должна быть больше D/20 "
-    "(обе величины в мм), а диаметр D — больше нуля.";
-}  // namespace
+namespace IndOdnogosl {
 
 // Formula 1 for l >= 2r/3 (the boundary belongs to the long coils), formula 2 for
 // r/10 < l < 2r/3. The bounds are compared at extended precision.
@@ -44,7 +40,7 @@ void BitBtn1Click(CommandContext& ctx) {
   if (!L) {
     // No earlier result may stand beside inputs that have none.
     ctx.fields.setText("Vivodind", "");
-    ctx.fields.showNotice(kTooShortNotice);
+    ctx.fields.showNotice(ctx.format.tr(texts::notices::kTooShort));
   } else {
     ctx.writeNumber("Vivodind", *L);
   }

@@ -3,6 +3,7 @@
 #include "calc/optim.h"
 
 #include "calc/searches.h"
+#include "calc/texts.h"
 #include "numtext/numbertext.h"
 
 namespace optim {
@@ -61,10 +62,11 @@ void CheckBox1Click(CommandContext& ctx) {
   for (const char* output : {"vivodDr", "vivodL", "vivodd", "vivodDbn", "VivodN"})
     ctx.fields.setText(output, "");
   const bool wireMode = ctx.fields.isChecked("CheckBox1");
-  ctx.fields.setText("Label6",
-                     wireMode ? "Диаметр провода d, [мм]" : "Допустимое ослабление, [дБ]");
-  ctx.fields.setText("Label9", wireMode ? "Вносимое ослабление, [дБ]" : "N, [витк]");
-  ctx.fields.setText("Label10", wireMode ? "N, [витк]" : "d, [мм]");
+  using namespace texts::optimLabels;
+  const FormatSettings& f = ctx.format;
+  ctx.fields.setText("Label6", f.tr(wireMode ? kWireDiameter : kAllowedAttenuation));
+  ctx.fields.setText("Label9", f.tr(wireMode ? kInsertionAttenuation : kTurns));
+  ctx.fields.setText("Label10", f.tr(wireMode ? kTurns : kWire));
 }
 
 }  // namespace optim

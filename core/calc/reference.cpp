@@ -10,12 +10,14 @@
 #include <cstdlib>
 #include <utility>
 
+#include "calc/texts.h"
 #include "physics/inductance.h"
 #include "physics/wire.h"
 
 namespace {
 
-const char kNoReference[] = "Точный расчёт для таких размеров не выполняется";
+namespace tx = texts::reference;
+namespace units = texts::units;
 
 // A number as std::to_chars writes it, without trailing zeros after the point, and with format's
 // separator for the point.
@@ -76,68 +78,71 @@ void AddNote(ReferenceEstimate& e, std::string text) {
 
 // A figure's row, where there is a figure.
 void AddFigure(ReferenceEstimate& e, const std::string& quantity, std::optional<double> value,
-               const char* unit, const FormatSettings& format) {
+               const std::string& unit, const FormatSettings& format) {
   if (value) e.table.push_back({quantity, ApproximateText(*value, format), unit});
 }
 
 // How a deviation reads below zero, above it, and where it is too small to state.
 struct DeviationWords {
-  const char* below;
-  const char* above;
-  const char* negligible;
+  CatalogText below;
+  CatalogText above;
+  CatalogText negligible;
 };
-constexpr DeviationWords kFormulaWords{"Формула занижает на", "Формула завышает на",
-                                       "Формула точна до"};
-constexpr DeviationWords kRequirementWords{"Меньше требуемой на", "Больше требуемой на",
-                                           "Равна требуемой с точностью до"};
+constexpr DeviationWords kFormulaWords{tx::kFormulaBelow, tx::kFormulaAbove, tx::kFormulaExact};
+constexpr DeviationWords kRequirementWords{tx::kRequirementBelow, tx::kRequirementAbove,
+                                           tx::kRequirementExact};
 
 // "Формула занижает на" | "0,48" | "%".
 void AddDeviation(ReferenceEstimate& e, std::optional<double> deviation,
                   const DeviationWords& words, const FormatSettings& format) {
   if (!deviation) return;
   if (Negligible(*deviation)) {
-    e.table.push_back({words.negligible, PercentText(0.01, format), "%"});
+    e.table.push_back({format.tr(words.negligible), PercentText(0.01, format), "%"});
   } else {
-    e.table.push_back({*deviation < 0 ? words.below : words.above,
+    e.table.push_back({format.tr(*deviation < 0 ? words.below : words.above),
                        PercentText(std::fabs(*deviation), format), "%"});
   }
 }
 
 // The heading and the inductance row of the model named.
-void AddInductance(ReferenceEstimate& e, const char* model, const FormatSettings& format) {
-  AddHeading(e, std::string("Точный расчёт (") + model + ")");
-  AddFigure(e, "Индуктивность", e.L, "мкГн", format);
+void AddInductance(ReferenceEstimate& e, const CatalogText& model, const FormatSettings& format) {
+  AddHeading(e, FillArgs(format.tr(tx::kHeadingModel), {format.tr(model)}));
+  AddFigure(e, format.tr(tx::kInductance), e.L, format.tr(units::kMicrohenry), format);
 }
 
 // No figure: the text says so, and is the table's one row.
-ReferenceEstimate NoReference() {
+ReferenceEstimate NoReference(const FormatSettings& format) {
   ReferenceEstimate e;
-  e.text = kNoReference;
+  e.text = format.tr(tx::kNone);
   AddNote(e, e.text);
   return e;
 }
 
-// "; формула занижает на 0,48 %", from the formula's deviation from the reference.
-std::string FormulaClause(double deviation, const FormatSettings& format) {
-  if (Negligible(deviation)) return "; формула точна до " + PercentText(0.01, format) + " %";
-  return std::string(deviation < 0 ? "; формула занижает на " : "; формула завышает на ") +
-         PercentText(std::fabs(deviation), format) + " %";
+// The line with one more clause: "...; формула занижает на 0,48 %".
+void AddClause(std::string& line, const std::string& clause, const FormatSettings& format) {
+  line = FillArgs(format.tr(tx::kClauses), {line, clause});
 }
 
-constexpr char kWinding[] = "обмотка прямоугольного сечения";
+// "формула занижает на 0,48 %", from the formula's deviation from the reference.
+std::string FormulaClause(double deviation, const FormatSettings& format) {
+  if (Negligible(deviation))
+    return FillArgs(format.tr(tx::kClauseFormulaExact), {PercentText(0.01, format)});
+  return FillArgs(format.tr(deviation < 0 ? tx::kClauseFormulaBelow : tx::kClauseFormulaAbove),
+                  {PercentText(std::fabs(deviation), format)});
+}
 
 // The reference L of a coil by the model named, against the formula's result (nothing where no
 // formula applies): "Точный расчёт (токовый слой): 0,03355 мкГн; формула занижает на 0,48 %".
-ReferenceEstimate AgainstFormula(const char* model, std::optional<double> L,
+ReferenceEstimate AgainstFormula(const CatalogText& model, std::optional<double> L,
                                  std::optional<double> formula, const FormatSettings& format) {
-  if (!L) return NoReference();
+  if (!L) return NoReference(format);
   ReferenceEstimate e;
   e.L = L;
-  e.text = std::string("Точный расчёт (") + model + "): " + ApproximateText(*L, format) + " мкГн";
+  e.text = FillArgs(format.tr(tx::kLineByModel), {format.tr(model), ApproximateText(*L, format)});
   AddInductance(e, model, format);
   if (!formula) return e;
   SetDeviation(e, Deviation(*formula, *L));
-  if (e.deviation) e.text += FormulaClause(*e.deviation, format);
+  if (e.deviation) AddClause(e.text, FormulaClause(*e.deviation, format), format);
   AddDeviation(e, e.deviation, kFormulaWords, format);
   return e;
 }
@@ -146,19 +151,21 @@ ReferenceEstimate AgainstFormula(const char* model, std::optional<double> L,
 // "Точный расчёт: 2279 мкГн, на 8,86 % меньше требуемой".
 ReferenceEstimate AgainstRequirement(std::optional<double> L, double Lreq,
                                      const FormatSettings& format) {
-  if (!L || !(Lreq > 0)) return NoReference();
+  if (!L || !(Lreq > 0)) return NoReference(format);
   ReferenceEstimate e;
   e.L = L;
   SetDeviation(e, Deviation(*L, Lreq));
-  e.text = "Точный расчёт: " + ApproximateText(*L, format) + " мкГн";
-  AddInductance(e, kWinding, format);
+  const std::string value = ApproximateText(*L, format);
+  AddInductance(e, tx::kWinding, format);
   AddDeviation(e, e.deviation, kRequirementWords, format);
-  if (!e.deviation) return e;
-  if (Negligible(*e.deviation)) {
-    e.text += ", как требуется";
+  if (!e.deviation) {
+    e.text = FillArgs(format.tr(tx::kLineRequirement), {value});
+  } else if (Negligible(*e.deviation)) {
+    e.text = FillArgs(format.tr(tx::kLineRequirementMet), {value});
   } else {
-    e.text += ", на " + PercentText(std::fabs(*e.deviation), format) + " % " +
-              (*e.deviation < 0 ? "меньше" : "больше") + " требуемой";
+    e.text = FillArgs(
+        format.tr(*e.deviation < 0 ? tx::kLineRequirementBelow : tx::kLineRequirementAbove),
+        {value, PercentText(std::fabs(*e.deviation), format)});
   }
   return e;
 }
@@ -179,19 +186,19 @@ void AddCopper(ReferenceEstimate& e, std::optional<double> length, std::optional
     e.R = physics::CopperResistance(*length, *d);
     e.mass = physics::CopperMass(*length, *d);
   }
-  AddFigure(e, "Длина провода", e.wire, "м", format);
-  AddFigure(e, "Масса меди", e.mass, "г", format);
-  AddFigure(e, "Сопротивление постоянному току", e.R, "Ом", format);
+  AddFigure(e, format.tr(tx::kWireLength), e.wire, format.tr(units::kMetre), format);
+  AddFigure(e, format.tr(tx::kCopperMass), e.mass, format.tr(units::kGram), format);
+  AddFigure(e, format.tr(tx::kDcResistance), e.R, format.tr(units::kOhm), format);
 }
 
 // The largest wire that fits a coil with no wire given (d in cm), of the given length: the
 // heading, its diameter, and its copper.
-void AddLargestWire(ReferenceEstimate& e, const char* fit, std::optional<double> d,
+void AddLargestWire(ReferenceEstimate& e, const CatalogText& fit, std::optional<double> d,
                     std::optional<double> length, const FormatSettings& format) {
   if (!length) return;
-  AddHeading(e, "Наибольший провод, который помещается");
+  AddHeading(e, format.tr(tx::kHeadingLargestWire));
   e.d = Times(d, 10);
-  AddFigure(e, fit, e.d, "мм", format);
+  AddFigure(e, format.tr(fit), e.d, format.tr(units::kMillimetre), format);
   AddCopper(e, length, d, format);
 }
 
@@ -202,22 +209,24 @@ void AddWoundWire(ReferenceEstimate& e, double N, double d, double Dbn, double l
                   const FormatSettings& format) {
   const std::optional<double> length = physics::TurnsWireLength(N, Dbn + Dr);
   if (!length || !(d > 0)) return;
-  AddHeading(e, "Провод d = " + ApproximateText(d, format) + " мм");
+  AddHeading(e, FillArgs(format.tr(tx::kHeadingWire), {ApproximateText(d, format)}));
   const std::optional<double> perLayer = physics::TurnsPerLayer(l, 0.1 * d);
   if (perLayer) e.layers = N / *perLayer;
-  AddFigure(e, "Витков в слое", perLayer, "", format);
-  AddFigure(e, "Слоёв", e.layers, "", format);
-  AddFigure(e, "Средняя длина витка", physics::TurnsWireLength(1, Dbn + Dr), "см", format);
-  AddFigure(e, "Наружный диаметр", Dbn + 2 * Dr, "см", format);
+  AddFigure(e, format.tr(tx::kTurnsPerLayer), perLayer, "", format);
+  AddFigure(e, format.tr(tx::kLayers), e.layers, "", format);
+  AddFigure(e, format.tr(tx::kMeanTurn), physics::TurnsWireLength(1, Dbn + Dr),
+            format.tr(units::kCentimetre), format);
+  AddFigure(e, format.tr(tx::kOuterDiameter), Dbn + 2 * Dr, format.tr(units::kCentimetre), format);
   AddCopper(e, length, 0.1 * d, format);
 }
 
 // What the copper figures assume, where there are any.
 void AddCopperNote(ReferenceEstimate& e, const FormatSettings& format) {
   if (!e.wire) return;
-  AddNote(e, "Медь при 20 °C: 1/" + ApproximateText(1 / physics::kCopperResistivity, format) +
-                 " Ом·мм²/м, " + ApproximateText(physics::kCopperDensity, format) + " г/см³;");
-  AddNote(e, "d — диаметр провода по меди, без изоляции");
+  AddNote(e, FillArgs(format.tr(tx::kCopperNote),
+                      {ApproximateText(1 / physics::kCopperResistivity, format),
+                       ApproximateText(physics::kCopperDensity, format)}));
+  AddNote(e, format.tr(tx::kBareWireNote));
 }
 
 // ---- the count of turns for a required inductance -------------------------------------------
@@ -299,13 +308,13 @@ std::string ApproximateText(double v, const FormatSettings& format) {
 
 ReferenceEstimate EstimateSingleLayer(const SingleLayerComputed& c, const FormatSettings& format) {
   ReferenceEstimate e = AgainstFormula(
-      "токовый слой", physics::CurrentSheetInductance(c.d_cm, c.l, c.N), c.L, format);
+      tx::kCurrentSheet, physics::CurrentSheetInductance(c.d_cm, c.l, c.N), c.L, format);
   if (!e.L) return e;
   if (!c.L) {
-    e.text += "; формулы для такой короткой катушки нет";
-    AddNote(e, "Формулы для такой короткой катушки нет");
+    AddClause(e.text, format.tr(tx::kClauseNoFormula), format);
+    AddNote(e, format.tr(tx::kNoFormula));
   }
-  AddLargestWire(e, "Диаметр (шаг намотки l/N)", physics::HelixPitch(c.N, c.l),
+  AddLargestWire(e, tx::kPitchDiameter, physics::HelixPitch(c.N, c.l),
                  physics::HelixWireLength(c.N, c.d_cm, c.l), format);
   AddCopperNote(e, format);
   return e;
@@ -313,9 +322,9 @@ ReferenceEstimate EstimateSingleLayer(const SingleLayerComputed& c, const Format
 
 ReferenceEstimate EstimateMultiLayer(const MultiLayerComputed& c, const FormatSettings& format) {
   ReferenceEstimate e = AgainstFormula(
-      kWinding, physics::RectangularWindingInductance(c.Dbn, c.l, c.Dr, c.N), c.L, format);
+      tx::kWinding, physics::RectangularWindingInductance(c.Dbn, c.l, c.Dr, c.N), c.L, format);
   if (!e.L) return e;
-  AddLargestWire(e, "Диаметр (квадратная укладка)", physics::LargestWire(c.l, c.Dr, c.N),
+  AddLargestWire(e, tx::kPackingDiameter, physics::LargestWire(c.l, c.Dr, c.N),
                  physics::TurnsWireLength(c.N, c.Dbn + c.Dr), format);
   AddCopperNote(e, format);
   return e;
@@ -328,11 +337,13 @@ ReferenceEstimate EstimateTurns(const TurnsComputed& c, const FormatSettings& fo
   e.N = CountForRequirement(c, c.n, *e.L);
   if (e.N) {
     e.Dr = ThicknessOf(*e.N, c.l, c.d);
-    e.text += "; нужно N = " + ApproximateText(*e.N, format) +
-              ", Dr = " + ApproximateText(*e.Dr, format) + " см";
+    AddClause(e.text,
+              FillArgs(format.tr(tx::kClauseCountAndThickness),
+                       {ApproximateText(*e.N, format), ApproximateText(*e.Dr, format)}),
+              format);
   }
-  AddFigure(e, "Нужно витков", e.N, "", format);
-  AddFigure(e, "Толщина намотки для них", e.Dr, "см", format);
+  AddFigure(e, format.tr(tx::kTurnsNeeded), e.N, "", format);
+  AddFigure(e, format.tr(tx::kThicknessNeeded), e.Dr, format.tr(units::kCentimetre), format);
   AddWoundWire(e, c.n, c.d, c.Dbn, c.l, c.Dr, format);
   AddCopperNote(e, format);
   return e;
@@ -347,21 +358,22 @@ ReferenceEstimate EstimateOptimal(const OptimalComputed& c, const FormatSettings
   const double N = *perTurn2 > 0 ? std::sqrt(c.Lreq / *perTurn2) : NAN;
   if (std::isfinite(N)) {
     e.N = N;
-    e.text += "; нужно N = " + ApproximateText(N, format);
+    AddClause(e.text, FillArgs(format.tr(tx::kClauseCount), {ApproximateText(N, format)}), format);
   }
-  AddFigure(e, "Нужно витков", e.N, "", format);
+  AddFigure(e, format.tr(tx::kTurnsNeeded), e.N, "", format);
   // The window takes a negative wire diameter as its magnitude.
   AddWoundWire(e, c.N, std::fabs(c.d), 2 * cm, cm, cm, format);
   // The window's R = L/(8.66 c²), c in mm, stands for the DC resistance.
   const double windowR = c.Lreq / (8.66 * c.c * c.c);
   if (e.R && std::isfinite(windowR)) {
-    AddFigure(e, "Сопротивление по формуле L/(" + ApproximateText(8.66, format) + " c²)", windowR,
-              "Ом", format);
+    AddFigure(e, FillArgs(format.tr(tx::kFormulaResistance), {ApproximateText(8.66, format)}),
+              windowR, format.tr(units::kOhm), format);
     AddDeviation(e, Deviation(windowR, *e.R), kFormulaWords, format);
     e.attenuation = physics::InsertionAttenuation(*e.R, c.Rn);
-    AddFigure(e, "Ослабление с сопротивлением провода", e.attenuation, "дБ", format);
-    AddFigure(e, c.wireMode ? "Вносимое ослабление по формуле" : "Допустимое ослабление (задано)",
-              c.A, "дБ", format);
+    AddFigure(e, format.tr(tx::kWireAttenuation), e.attenuation, format.tr(units::kDecibel),
+              format);
+    AddFigure(e, format.tr(c.wireMode ? tx::kInsertionAttenuation : tx::kAllowedAttenuation), c.A,
+              format.tr(units::kDecibel), format);
   }
   AddCopperNote(e, format);
   return e;

@@ -7,6 +7,7 @@
 
 #include "calc/indmnogosl.h"
 #include "calc/steppedwalk.h"
+#include "calc/texts.h"
 #include "numtext/numbertext.h"
 
 namespace searches {
@@ -187,18 +188,13 @@ bool InductanceGrowsWithCount(const CountTest& test) {
   }
 }
 
-const char* const kChangeSizes =
-    " Задайте большую индуктивность, меньший внутренний диаметр или большую длину намотки.";
-
 TurnsResult NotFound(Number n, std::uint64_t steps, std::string notice) {
   return TurnsResult{false, n, steps, std::move(notice)};
 }
 
 std::string StallNotice(Number n, const FormatSettings& format) {
-  return "Подбор числа витков остановился на " + Show(n, format) + ": прибавка " +
-         Show(kTurnsStep, format) +
-         " витка уже не меняет такое большое число. Уменьшите требуемую индуктивность или "
-         "увеличьте размеры катушки.";
+  return FillArgs(format.tr(texts::searches::kTurnsStalled),
+                  {Show(n, format), Show(kTurnsStep, format)});
 }
 
 // Counts tested one by one, for dimensions with which the inductance need not grow with the
@@ -212,12 +208,8 @@ TurnsResult WalkCountByCount(const CountTest& test, Number& Dr, const FormatSett
     if (test.evaluate(n, Dr).band == Band::Inside) return TurnsResult{true, n, steps, {}};
   }
   return NotFound(n, kLiteralTurnsBound,
-                  "Подбор числа витков прерван после " +
-                      Show(Ext::fromInteger(kLiteralTurnsBound), format) + " шагов (" +
-                      Show(n, format) +
-                      " витков): индуктивность так и не вошла в пределы 1 % от требуемой. "
-                      "Проверьте размеры катушки: при отрицательных или ничтожно малых "
-                      "размерах подбор может не закончиться.");
+                  FillArgs(format.tr(texts::searches::kTurnsWalkBound),
+                           {Show(Ext::fromInteger(kLiteralTurnsBound), format), Show(n, format)}));
 }
 
 TurnsResult JumpToCount(const CountTest& test, Number& Dr, const FormatSettings& format) {
@@ -228,10 +220,9 @@ TurnsResult JumpToCount(const CountTest& test, Number& Dr, const FormatSettings&
   const CountTest::Evaluation before = test.evaluate(walk.previous, Dr);
   switch (walk.outcome) {
     case Outcome::Limit:
-      return NotFound(walk.previous, walk.steps - 1,
-                      "Для такой индуктивности нужно больше " + Show(kTurnsLimit, format) +
-                          " витков, а так далеко подбор числа витков не ведётся. Уменьшите "
-                          "требуемую индуктивность или увеличьте размеры катушки.");
+      return NotFound(
+          walk.previous, walk.steps - 1,
+          FillArgs(format.tr(texts::searches::kTurnsLimit), {Show(kTurnsLimit, format)}));
     case Outcome::Stalled:
       test.evaluate(walk.point, Dr);
       return NotFound(walk.point, walk.steps, StallNotice(walk.point, format));
@@ -245,15 +236,13 @@ TurnsResult JumpToCount(const CountTest& test, Number& Dr, const FormatSettings&
   test.evaluate(walk.point, Dr);
   if (walk.steps == 1) {
     return NotFound(walk.point, walk.steps,
-                    "Требуемая индуктивность слишком мала для этих размеров катушки: уже " +
-                        Show(walk.point, format) + " витка дают " + Show(found.Lc, format) +
-                        " мкГн, больше требуемой более чем на 1 %." + kChangeSizes);
+                    FillArgs(format.tr(texts::searches::kTurnsFirstTooLarge),
+                             {Show(walk.point, format), Show(found.Lc, format)}));
   }
   return NotFound(walk.point, walk.steps,
-                  "Ни одно число витков не даёт индуктивность в пределах 1 % от требуемой: при " +
-                      Show(walk.previous, format) + " витка получается " + Show(before.Lc, format) +
-                      " мкГн, а при " + Show(walk.point, format) + " витка уже " +
-                      Show(found.Lc, format) + " мкГн." + kChangeSizes);
+                  FillArgs(format.tr(texts::searches::kTurnsBandMissed),
+                           {Show(walk.previous, format), Show(before.Lc, format),
+                            Show(walk.point, format), Show(found.Lc, format)}));
 }
 
 }  // namespace
@@ -264,22 +253,19 @@ WalkResult DbToRatioWalk(Number A, const FormatSettings& format) {
   const std::string target = Show(A, format);
   if (walk.outcome != Outcome::Reached) {
     const std::string level = Show(20 * log10(Ext(walk.point)), format);
-    throw ESearchError("Ослабление " + target + " дБ слишком велико: расчёт доходит только до " +
-                       "уровня " + level + " дБ, дальше его шаг уже не меняет результат. " +
-                       "Задайте ослабление меньше " + level + " дБ.");
+    throw ESearchError(FillArgs(format.tr(texts::searches::kAttenuationTooLarge), {target, level}));
   }
   if (LevelOffset(walk.point, A) < kLevelTolerance) return {walk.point, walk.steps};
 
   const std::string tolerance = Show(kLevelTolerance, format);
-  const std::string advice = " Задайте ослабление от " + tolerance + " дБ и больше.";
   const std::string level = Show(20 * log10(Ext(walk.point)), format);
   if (walk.steps == 1) {
-    throw ESearchError("Ослабление " + target + " дБ не достигается: расчёт начинается с " +
-                       "уровня " + level + " дБ, а дальше уровень только растёт." + advice);
+    throw ESearchError(
+        FillArgs(format.tr(texts::searches::kAttenuationBelowStart), {target, level, tolerance}));
   }
-  throw ESearchError("Ослабление " + target + " дБ не достигается: соседние точки расчёта " +
-                     "дают уровни " + Show(20 * log10(Ext(walk.previous)), format) + " дБ и " +
-                     level + " дБ, оба дальше чем на " + tolerance + " дБ от заданного." + advice);
+  throw ESearchError(
+      FillArgs(format.tr(texts::searches::kAttenuationBetweenPoints),
+               {target, Show(20 * log10(Ext(walk.previous)), format), level, tolerance}));
 }
 
 WalkResult FifthRootWalk(Number a, EventPump& pump, const FormatSettings& format) {
@@ -291,10 +277,9 @@ WalkResult FifthRootWalk(Number a, EventPump& pump, const FormatSettings& format
   NearOrPastRoot test(a, pump);
   const steppedwalk::WalkResult walk = FindFirstReached(r, kRootStep, test);
   if (walk.outcome != Outcome::Reached) {
-    throw ESearchError("Корень пятой степени из " + Show(a, format) +
-                       " не находится: подбор доходит только до " + Show(walk.point, format) +
-                       ", дальше шаг " + Show(kRootStep, format) +
-                       " уже не меняет значение. Уменьшите индуктивность или диаметр провода.");
+    throw ESearchError(
+        FillArgs(format.tr(texts::searches::kFifthRootStalled),
+                 {Show(a, format), Show(walk.point, format), Show(kRootStep, format)}));
   }
   return {walk.point, walk.steps};
 }
@@ -309,9 +294,7 @@ TurnsResult TurnsSearch(Number Dbn, Number l, Number d, Number Lreq, Number& Dr,
       RaiseLaterFault(test, 0, Dr);
       test.evaluate(0, Dr);
     }
-    return NotFound(0, 0,
-                    "Требуемая индуктивность должна быть положительной: с отрицательным "
-                    "значением подбор числа витков не закончится.");
+    return NotFound(0, 0, format.tr(texts::searches::kTurnsNegative));
   }
   if (InductanceGrowsWithCount(test)) return JumpToCount(test, Dr, format);
   return WalkCountByCount(test, Dr, format);

@@ -28,7 +28,8 @@ class ESearchError : public Exception {
   const char* className() const override { return "ESearchError"; }
 };
 
-// The numbers in refusal messages are shown with the separator of format.
+// The refusal messages are in format's language (format.tr), their numbers shown with its
+// separator.
 
 // The first grid point x = 0.00001, 0.00002, ... whose level 20*log10(x) lies strictly within
 // 0.0001 dB of A. DbToRatio(1) = 1.12200999999888 after 112201 steps. ESearchError when no grid
@@ -58,7 +59,7 @@ struct TurnsResult {
   bool found;
   Number n;             // the count found (or the last one tested)
   std::uint64_t steps;  // additions of 0.01 the literal walk makes to reach n
-  std::string notice;   // why the search cannot end, when !found (Russian)
+  std::string notice;   // why the search cannot end, when !found (format.tr)
 };
 // Dbn, l in cm; d in mm; Lreq in µH. d, l and Lreq are non-zero (the caller tests them). Dr is
 // left as the literal walk leaves it: the thickness of the count returned, or of the count whose

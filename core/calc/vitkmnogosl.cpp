@@ -3,6 +3,7 @@
 #include "calc/vitkmnogosl.h"
 
 #include "calc/searches.h"
+#include "calc/texts.h"
 
 namespace Vitkmnogosl {
 
@@ -10,15 +11,15 @@ std::optional<Number> CalcVitkMnogosl(Number Dbn, Number l, Number d, Number Lre
                                       VitkmnogoslState& state, Fields& window,
                                       const FormatSettings& format, Computed& computed) {
   if (d == 0) {
-    window.showNotice("Диаметр провода не может быть равен нулю !");
+    window.showNotice(format.tr(texts::notices::kZeroWire));
     return 0.0;
   }
   if (l == 0) {
-    window.showNotice("Длина намотки не может быть равной нулю !");
+    window.showNotice(format.tr(texts::notices::kZeroLength));
     return 0.0;
   }
   if (Lreq == 0) {
-    window.showNotice("А какую индуктивность посчитать?");
+    window.showNotice(format.tr(texts::notices::kNoInductance));
     return 0.0;
   }
   const searches::TurnsResult result = searches::TurnsSearch(Dbn, l, d, Lreq, state.Dr, format);

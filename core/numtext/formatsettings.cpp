@@ -25,6 +25,10 @@ std::string Utf8Encode(char32_t c) {
 
 std::string FormatSettings::separatorUtf8() const { return Utf8Encode(decimalSeparator); }
 
+std::string FormatSettings::tr(const CatalogText& t) const {
+  return translator != nullptr ? translator->translate(t) : std::string(t.source);
+}
+
 CodePoint Utf8FirstCodePoint(const std::string& text, char32_t fallback) {
   if (text.empty()) return {fallback, 0};
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
