@@ -24,14 +24,21 @@ CoilApplication::CoilApplication(int& argc, char** argv)
   reloadFormat();
 }
 
-void CoilApplication::reloadFormat() { format_ = FormatFromEnvironment(); }
+void CoilApplication::reloadFormat() {
+  const TextTranslator* translator = format_.translator;
+  format_ = FormatFromEnvironment();
+  format_.translator = translator;
+}
 
 bool CoilApplication::setLanguage(const QString& language) {
   removeTranslator(&translator_);
+  // Without a translation the core writes its sources, exactly as without a translator at all.
+  format_.translator = nullptr;
   language_ = kSourceLanguage;
   if (language == kSourceLanguage) return true;
   if (!translator_.load(QStringLiteral(":/i18n/coilcalc_") + language)) return false;
   installTranslator(&translator_);
+  format_.translator = &textTranslator_;
   language_ = language;
   return true;
 }

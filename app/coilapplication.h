@@ -11,6 +11,7 @@
 #include <QTranslator>
 
 #include "numtext/formatsettings.h"
+#include "qtglue/qttexttranslator.h"
 
 class CoilApplication : public QApplication {
   Q_OBJECT
@@ -19,7 +20,8 @@ class CoilApplication : public QApplication {
   CoilApplication(int& argc, char** argv);
 
   // The format settings that number entry and display use; the reference stays valid for the
-  // life of the application and always holds the current separator.
+  // life of the application and always holds the current separator, and in a translated
+  // language the translator of the core's texts.
   const FormatSettings& format() const { return format_; }
   // Reads the decimal separator of the environment's locale again (FormatFromEnvironment); the
   // language stays.
@@ -40,5 +42,6 @@ class CoilApplication : public QApplication {
  private:
   FormatSettings format_;
   QTranslator translator_;
+  QtTextTranslator textTranslator_;
   QString language_;
 };
