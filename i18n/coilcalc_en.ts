@@ -346,7 +346,7 @@
     </message>
     <message>
         <source>Диаметр, D [мм]</source>
-        <translation>Diameter, D [mm]</translation>
+        <translation>Diam., D [mm]</translation>
     </message>
     <message>
         <source>Длина, l [мм]</source>

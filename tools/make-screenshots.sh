@@ -95,5 +95,5 @@ type_at 49 162 0; key Return; shoot_over notice-inductance; key Return; type_at 
 # attenuation too large to reach.
 choose 3; click_at 24 168; type_at 49 82 1000; key Return; shoot_over error-search; key Return
 type_at 49 82 1
-# The help page in its viewer.
-xdotool key F10 Left; sleep 0.4; key Down Return; sleep 1; shoot_screen help
+# The help page in its viewer (its menu opens with the help entry chosen).
+xdotool key F10 Left; sleep 0.4; key Return; sleep 1; shoot_screen help
