@@ -28,6 +28,13 @@
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>:/pictures/mnogosl.pbm</source>
+        <translation>:/pictures/mnogosl_en.pbm</translation>
+    </message>
+</context>
+<context>
     <name>Reference</name>
     <message>
         <source>Точный расчёт для таких размеров не выполняется</source>

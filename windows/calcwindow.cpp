@@ -5,11 +5,13 @@
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPixmap>
 #include <QToolTip>
 #include <QWidget>
 #include <algorithm>
@@ -73,6 +75,11 @@ void LoadCalculatorResources() {
   (void)substituted;
   static const bool accessible = (QAccessible::installFactory(CheckBoxInterface), true);
   (void)accessible;
+}
+
+void ShowPictureInLanguage(QLabel& image, const char* path) {
+  const QString translated = QCoreApplication::translate("Pictures", path);
+  if (translated != QLatin1String(path)) image.setPixmap(QPixmap(translated));
 }
 
 void SetUpCalculatorLook(QWidget& window) {
