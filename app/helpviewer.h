@@ -15,6 +15,7 @@ class HelpViewer : public QTextBrowser {
  public:
   // The page in the source language. Its path is a text of the translation, so each language
   // names its own page (":/help/calculate_en.html" in English).
+  //: The help page in this language: a path in the resources (resources/coilcalc.qrc).
   static constexpr const char* kPagePath = QT_TRANSLATE_NOOP("HelpViewer", ":/help/calculate.html");
   // The page in the interface's language.
   static QString pagePath();

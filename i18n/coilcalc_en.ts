@@ -5,6 +5,7 @@
     <name>HelpViewer</name>
     <message>
         <source>:/help/calculate.html</source>
+        <extracomment>The help page in this language: a path in the resources (resources/coilcalc.qrc).</extracomment>
         <translation>:/help/calculate_en.html</translation>
     </message>
 </context>
@@ -31,6 +32,7 @@
     <name>Pictures</name>
     <message>
         <source>:/pictures/mnogosl.pbm</source>
+        <extracomment>The picture with the labels (Dвн, Dr, l, r) in this language: a path in the resources.</extracomment>
         <translation>:/pictures/mnogosl_en.pbm</translation>
     </message>
 </context>

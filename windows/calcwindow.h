@@ -30,6 +30,7 @@ void LoadCalculatorResources();
 
 // The multi-layer coil's picture in three layouts. Its path is a text of the translation: a
 // language whose captions call Dвн otherwise names a picture of its own.
+//: The picture with the labels (Dвн, Dr, l, r) in this language: a path in the resources.
 inline constexpr const char* kMultiLayerPicture =
     QT_TRANSLATE_NOOP("Pictures", ":/pictures/mnogosl.pbm");
 // Shows in image the picture that the interface's language names for path, where it names

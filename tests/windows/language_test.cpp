@@ -230,6 +230,9 @@ void LanguageTest::everyTextIsInTheDesktopsLanguage() {
   frame.helpClick();
   take();
   texts << modals.texts << titles << desktop.targets;
+  // The pictures that the language names exist.
+  for (Calc calc : {Calc::Vitkmnogosl, Calc::IndMnogosl, Calc::Opt, Calc::IndOdnosl})
+    QVERIFY(!Child<QLabel>(*frame.form(calc), "Image1")->pixmap().isNull());
   QVERIFY(modals.messages.size() >= 8);
 
   if (english) {
