@@ -2,12 +2,14 @@
 // Copyright (C) 2026 The coilcalc developers
 #pragma once
 // The physical reference beside each calculator: what a command computed (calc/computed.h) ->
-// the exact inductance of the same geometry (physics/inductance.h) and the wire it is wound with
-// (physics/wire.h) -> the reference figures, one line of Russian text for the status bar and the
-// whole of it as a small table. Plain double arithmetic, apart from the x87 reproduction: nothing
-// here changes a digit that a command shows.
+// the calculator's estimate (calc/estimate_*.cpp) computes every figure of the same geometry with
+// the exact physics (physics/) into a ReferenceEstimate -> the renderer (calc/referencetext.h)
+// writes it as one line of text for the status bar, the whole of it as a small table, and the
+// command line's events. Plain double arithmetic, apart from the x87 reproduction: nothing here
+// changes a digit that a command shows.
 //
-// The texts give about four significant digits with the separator of the format handed in:
+// The texts are the catalog's (calc/texts.h) in the format's language, with about four
+// significant digits (numtext/shorttext.h) and the separator of the format handed in:
 //   single-layer defaults -> "Точный расчёт (токовый слой): 0,03355 мкГн; формула занижает на 0,48
 //   %"
 // Where the geometry is no coil (a negative, zero or non-finite dimension, outside the models'
@@ -18,6 +20,7 @@
 
 #include "calc/computed.h"
 #include "numtext/formatsettings.h"
+#include "numtext/shorttext.h"
 
 // One row of the reference table: a figure, "Длина провода" | "44,69" | "м"; or a heading or a
 // note that spans the table, in quantity alone.
@@ -27,7 +30,19 @@ struct ReferenceRow {
   Kind kind = Kind::Figure;
 };
 
+// The calculator whose coil an estimate is of; it fixes the model (the current sheet for the
+// single-layer coil, the winding of rectangular section otherwise), what the inductance is
+// compared with (the formula's result, or the required inductance for the turns and the optimal
+// coil) and how the wire is chosen (the largest that fits, or the window's own).
+enum class ReferenceCoil { None, SingleLayer, MultiLayer, Turns, Optimal };
+
+// What the table notes beside the figures.
+enum class ReferenceNote {
+  NoFormula,  // single-layer: the coil is too short for both formulas; the reference alone
+};
+
 struct ReferenceEstimate {
+  ReferenceCoil coil = ReferenceCoil::None;
   // The reference inductance, µH, of the coil whose inductance the window shows or finds.
   std::optional<double> L;
   // In percent: the formula's result against L (single- and multi-layer), or L against the
@@ -43,6 +58,15 @@ struct ReferenceEstimate {
   // the resistance and mass are those of that wire); the attenuation in dB of the DC resistance
   // in series with the load (optimal coil).
   std::optional<double> wire, R, mass, layers, d, attenuation;
+  // Turns and optimal coil, the window's own wire: its diameter in mm, the turns per layer, the
+  // mean turn and the outer diameter of the winding in cm.
+  std::optional<double> woundWire, turnsPerLayer, meanTurn, outerDiameter;
+  // Optimal coil: the window's R = L/(8.66 c²) in Ω and its deviation in percent from R; the
+  // window's attenuation in dB (the allowed one, or with the wire given the insertion one).
+  std::optional<double> formulaR, formulaRDeviation, windowAttenuation;
+  bool insertionAttenuation = false;
+  std::vector<ReferenceNote> notes;
+
   // The status line; empty when the command left nothing to estimate.
   std::string text;
   // All of the reference, the inductance and the wire, with units; empty with the text.
@@ -62,9 +86,9 @@ ReferenceEstimate EstimateSingleLayer(const SingleLayerComputed& c, const Format
 // diameter Dbn + Dr, and the largest wire sqrt(l Dr/N) of square packing.
 ReferenceEstimate EstimateMultiLayer(const MultiLayerComputed& c, const FormatSettings& format);
 // The winding found (n turns, thickness Dr) against Lreq, and the count n whose winding, with the
-// thickness n/(l/(0.1 d)) d 0.1 following it, has the reference inductance Lreq (found by
-// Boost.Math's TOMS 748 root finder to about nine digits, in at most 31 evaluations of the model).
-// The wire: n turns of d in layers of l/(0.1 d), mean diameter Dbn + Dr, outer Dbn + 2 Dr.
+// thickness n/(l/(0.1 d)) d 0.1 following it, has the reference inductance Lreq
+// (physics/turnscount.h). The wire: n turns of d in layers of l/(0.1 d), mean diameter Dbn + Dr,
+// outer Dbn + 2 Dr.
 ReferenceEstimate EstimateTurns(const TurnsComputed& c, const FormatSettings& format);
 // The coil found (inner diameter 2c, length c, thickness c, N turns) against Lreq, and the count
 // sqrt(Lreq/(L/N^2)) that gives the reference Lreq with the same c (also for N = 0). The wire: N
@@ -74,8 +98,3 @@ ReferenceEstimate EstimateOptimal(const OptimalComputed& c, const FormatSettings
 
 // The estimate of whichever calculator filled computed; empty for std::monostate.
 ReferenceEstimate Estimate(const Computed& computed, const FormatSettings& format);
-
-// v to about four significant digits, trailing zeros dropped, with the separator of format;
-// exponent form ("1,235E8") outside 1e-5 <= |v| < 1e7. 0.033553 -> "0,03355", 2500 -> "2500",
-// infinity -> "INF" as in number display. Independent of the C library's locale.
-std::string ApproximateText(double v, const FormatSettings& format);

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "calc/calculators.h"
-#include "calc/reference.h"
+#include "calc/referencetext.h"
 #include "numtext/fpu.h"
 #include "numtext/numbertext.h"
 
@@ -129,30 +129,6 @@ bool ZeroOrOne(const std::string& name, const std::string& value) {
   if (value != "0" && value != "1")
     throw MalformedCase(name + "= takes 0 or 1, not '" + value + "'");
   return value == "1";
-}
-
-// The events of reference=1: the reference inductance of the coil shown or found, the deviation
-// that the status line gives, for the turns and the optimal coil the count the reference needs
-// (for the turns with its thickness), then the wire: its length, DC resistance and copper mass,
-// and where they apply the layers, the largest wire and the attenuation. Nothing where no
-// reference exists.
-void AddReferenceEvents(const Computed& computed, const FormatSettings& format,
-                        std::vector<std::string>& events) {
-  const ReferenceEstimate e = Estimate(computed, format);
-  const auto add = [&](const char* name, const std::optional<double>& value) {
-    if (value) events.push_back(std::string(name) + "=" + EscapeText(NumberToText(*value, format)));
-  };
-  if (!e.L) return;
-  add("reference.L", e.L);
-  add("reference.deviation", e.deviation);
-  add("reference.N", e.N);
-  add("reference.Dr", e.Dr);
-  add("reference.wire", e.wire);
-  add("reference.R", e.R);
-  add("reference.mass", e.mass);
-  add("reference.layers", e.layers);
-  add("reference.d", e.d);
-  add("reference.attenuation", e.attenuation);
 }
 
 // Reads the items of a case, in order; a later item for the same input wins. Every kind of item
@@ -281,7 +257,11 @@ std::string CliRunner::runCase(const std::vector<std::string>& items) {
     fields.events.push_back(ErrorEvent(e));
     return Join(fields.events);
   }
-  if (parsed.reference) AddReferenceEvents(ctx.computed, parsed.format, fields.events);
+  if (parsed.reference) {
+    for (const std::string& event :
+         ReferenceEvents(Estimate(ctx.computed, parsed.format), parsed.format))
+      fields.events.push_back(EscapeText(event));
+  }
   return Join(fields.events);
 }
 

@@ -6,6 +6,7 @@
 
 #include "calc/reference.h"
 #include "physics/inductance.h"
+#include "physics/solenoid_ac.h"
 
 namespace {
 
@@ -31,6 +32,28 @@ BENCHMARK_CAPTURE(RectangularWinding, long_thin, 1.0, 100.0, 0.01)->Unit(kUs);
 BENCHMARK_CAPTURE(RectangularWinding, flat_l_0_01_Dr_1, 1.0, 0.01, 1.0)->Unit(kUs);
 BENCHMARK_CAPTURE(RectangularWinding, flattest_l_0_01_Dr_100, 1.0, 0.01, 100.0)->Unit(kUs);
 BENCHMARK_CAPTURE(RectangularWinding, from_axis_flat, 0.0, 0.0001, 1.0)->Unit(kUs);
+
+// The single-layer coil at a working frequency (D, l, N, d in cm, f in Hz).
+void ProximityFactor(benchmark::State& state, double D, double l, double N, double d, double f) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(physics::SingleLayerProximityFactor(D, l, N, d, f));
+  }
+}
+void SelfCapacitance(benchmark::State& state, double D, double l, double N) {
+  for (auto _ : state) benchmark::DoNotOptimize(physics::SingleLayerSelfCapacitance(D, l, N));
+}
+void SelfResonance(benchmark::State& state, double D, double l, double N) {
+  for (auto _ : state) benchmark::DoNotOptimize(physics::SingleLayerSelfResonance(D, l, N));
+}
+
+BENCHMARK_CAPTURE(ProximityFactor, window_defaults_1mm_1MHz, 0.4, 1.0, 5.0, 0.1, 1e6)->Unit(kUs);
+BENCHMARK_CAPTURE(ProximityFactor, close_wound_1GHz, 1.0, 1.0, 10.0, 0.1, 1e9)->Unit(kUs);
+BENCHMARK_CAPTURE(ProximityFactor, thin_wire_1Hz, 1.0, 1.0, 10.0, 1e-4, 1.0)->Unit(kUs);
+BENCHMARK_CAPTURE(SelfCapacitance, window_defaults, 0.4, 1.0, 5.0)->Unit(kUs);
+BENCHMARK_CAPTURE(SelfResonance, window_defaults, 0.4, 1.0, 5.0)->Unit(kUs);
+BENCHMARK_CAPTURE(SelfResonance, short_l_D_0_1, 10.0, 1.0, 3.0)->Unit(kUs);
+BENCHMARK_CAPTURE(SelfResonance, long_l_D_1e5, 1e-3, 100.0, 1e7)->Unit(kUs);
+BENCHMARK_CAPTURE(SelfResonance, measured_coil_l_D_8_7, 3.71, 32.39, 30.4)->Unit(kUs);
 
 void WindowEstimate(benchmark::State& state, Computed computed) {
   const FormatSettings format{U','};

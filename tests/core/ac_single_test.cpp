@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The coilcalc developers
+// The single-layer coil at its working frequency against its published sources: Medhurst's
+// proximity table and self-capacitance measurements, and measured self-resonances.
+#include <algorithm>
+#include <boost/math/special_functions/bessel.hpp>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <vector>
+
+#include "physics/roundwire.h"
+#include "physics/solenoid_ac.h"
+
+namespace {
+
+using namespace physics;
+constexpr double kPi = 3.14159265358979323846, kLight = 2.99792458e10;  // cm/s
+
+// The worst and the median |error| of a list of relative errors.
+struct Spread {
+  double worst, typical;
+};
+Spread SpreadOf(std::vector<double> errors) {
+  for (double& e : errors) e = std::abs(e);
+  std::sort(errors.begin(), errors.end());
+  return {errors.back(), errors[errors.size() / 2]};
+}
+
+// Medhurst (1947) at points of his table, as published (l/D, d/p, Phi); a coil of that shape at
+// 1 GHz with 1 mm wire (d/δ = 479) gives it within the blend's 1 - 2δ/d.
+TEST(ProximityFactor, MedhurstsTableAtItsPoints) {
+  const double points[][3] = {{0, 1, 5.31},    {0.2, 0.9, 3.84},     {0.6, 0.7, 2.38},
+                              {1, 1, 5.55},    {1, 0.5, 1.67},       {2, 0.8, 2.74},
+                              {4, 0.3, 1.32},  {8, 0.2, 1.165},      {10, 0.6, 2.10},
+                              {10, 0.1, 1.04}, {INFINITY, 0.4, 1.65}};
+  for (const auto& p : points) {
+    EXPECT_NEAR(MedhurstProximity(p[0] == 0 ? 1e-300 : p[0], p[1]).value(), p[2], 1e-12)
+        << p[0] << ", " << p[1];
+    if (p[0] == 0 || std::isinf(p[0])) continue;
+    const double d = 0.1, l = p[0] * 2, N = l * p[1] / d;  // D = 2 cm
+    EXPECT_NEAR(SingleLayerProximityFactor(2, l, N, d, 1e9).value(), p[2], 0.005 * (p[2] - 1))
+        << p[0] << ", " << p[1];
+  }
+}
+
+// Between two neighbouring points of a row or a column the interpolation stays between their
+// values (the monotone cubic adds no wiggle), and spaced-out turns tend to the straight wire.
+TEST(ProximityFactor, BetweenTheTablesPointsAndTurnsFarApart) {
+  const double rows[] = {0.1, 0.5, 0.9, 1.5, 3, 7, 20, 1e6};
+  for (const double lOverD : rows) {
+    double previous = MedhurstProximity(lOverD, 0).value();
+    EXPECT_DOUBLE_EQ(previous, 1);
+    for (double s = 0.005; s <= 1; s += 0.005) {
+      const double phi = MedhurstProximity(lOverD, s).value();
+      EXPECT_GE(phi, previous) << lOverD << ", " << s;  // every row rises with d/p
+      previous = phi;
+    }
+  }
+  const double near[][3] = {{0.7, 0.55, 0}, {5, 0.25, 0}, {0.3, 0.95, 0}};
+  for (const auto& c : near) {
+    const double phi = MedhurstProximity(c[0], c[1]).value();
+    const double a = MedhurstProximity(c[0], c[1] - 0.05).value();
+    const double b = MedhurstProximity(c[0], c[1] + 0.05).value();
+    EXPECT_TRUE(phi > std::min(a, b) && phi < std::max(a, b)) << c[0] << ", " << c[1];
+  }
+  EXPECT_LT(MedhurstProximity(1, 0.05).value() - 1, 0.03);
+}
+
+// As the skin effect fades, Rac -> Rdc and Rac - Rdc grows as f^2 (Rac/Rdc = F·factor), the
+// factor's own excess as (d/δ)^4/128 of Phi - 1; it rises with f to Medhurst's Phi at strong
+// skin effect. 1 mm wire, close-wound, l/D = 1 (Phi = 5.55).
+TEST(ProximityFactor, FadesWithTheSkinEffect) {
+  const auto factor = [](double f) { return SingleLayerProximityFactor(1, 1, 10, 0.1, f).value(); };
+  const auto excess = [&](double f) { return SkinFactor(0.1, f).value() * factor(f) - 1; };
+  for (const double f : {1.0, 10.0, 100.0}) {
+    EXPECT_NEAR(excess(2 * f) / excess(f), 4, 1e-3) << f;
+    const double x = 0.1 / SkinDepth(f).value();
+    EXPECT_NEAR((factor(f) - 1) / 4.55 / (x * x * x * x / 128), 1, 1e-3) << f;
+  }
+  EXPECT_LT(excess(1), 1e-8);
+  double previous = 1;
+  for (double f = 1; f <= 1e9; f *= 1.5) {
+    EXPECT_GT(factor(f), previous) << f;
+    previous = factor(f);
+  }
+  EXPECT_NEAR(factor(1e9), 5.55, 0.01 * 4.55);
+}
+
+// Medhurst's measured self-capacitance H = Cs/D (pF/cm) of coils on polystyrene rods
+// (εi = 2.5), l/D from 0.1 to 20; the many turns make cos ψ = 1.
+TEST(SelfCapacitance, AgainstMedhurstsMeasurements) {
+  const double rows[][2] = {{0.1, 0.96},  {0.15, 0.79}, {0.2, 0.70},  {0.25, 0.64}, {0.3, 0.60},
+                            {0.35, 0.57}, {0.4, 0.54},  {0.45, 0.52}, {0.5, 0.50},  {0.6, 0.48},
+                            {0.7, 0.47},  {0.8, 0.46},  {0.9, 0.46},  {1, 0.46},    {1.5, 0.47},
+                            {2, 0.50},    {2.5, 0.56},  {3, 0.61},    {3.5, 0.67},  {4, 0.72},
+                            {4.5, 0.77},  {5, 0.81},    {6, 0.92},    {7, 1.01},    {8, 1.12},
+                            {9, 1.22},    {10, 1.32},   {15, 1.86},   {20, 2.36}};
+  std::vector<double> errors;
+  for (const auto& r : rows) {
+    const double Cs = SolenoidSelfCapacitance(10, 10 * r[0], 1e6, 2.5, 1).value();
+    errors.push_back(Cs / (10 * r[1]) - 1);
+  }
+  const Spread s = SpreadOf(errors);
+  EXPECT_LT(s.worst, 0.045);
+  EXPECT_LT(s.typical, 0.02);
+}
+
+// The 1/cos²ψ law and the long-coil asymptote 4 ε0 l/π = 0.112735 pF/cm, in air.
+TEST(SelfCapacitance, PitchAngleAndLongCoil) {
+  const double tight = SingleLayerSelfCapacitance(1, 20, 1e6).value();
+  EXPECT_NEAR(SingleLayerSelfCapacitance(1, 20, 20 / kPi).value() / tight, 2, 1e-9);  // p = πD
+  EXPECT_NEAR(SingleLayerSelfCapacitance(1, 1e5, 1e7).value() / 1e5, 0.112735, 1e-5);
+}
+
+// Pettit's free coils (3.561 m of 1.83 mm wire, about 30 turns on 37.1 mm): length (cm), l/D,
+// measured self-resonance (MHz). The two shorter coils sat on a polyethylene rod.
+TEST(SelfResonance, AgainstMeasuredCoils) {
+  const double rows[][3] = {{6.22, 1.678, 37.0}, {15.88, 4.28, 57.4}, {32.39, 8.73, 67.8}};
+  std::vector<double> errors;
+  for (const auto& r : rows) {
+    const double D = r[0] / r[1], N = std::sqrt(356.1 * 356.1 - r[0] * r[0]) / (kPi * D);
+    errors.push_back(SingleLayerSelfResonance(D, r[0], N).value() / (r[2] * 1e6) - 1);
+  }
+  EXPECT_NEAR(errors[2], 0.21, 0.01);  // in air
+  const Spread s = SpreadOf(errors);
+  EXPECT_LT(s.worst, 0.46);
+  EXPECT_LT(s.typical, 0.22);
+}
+
+// The resonance by a second route: at the frequency found, the dispersion relation solved for
+// β by bisection gives β·l = π; and the wave is faster than along the straight wire.
+TEST(SelfResonance, HalfWaveOfTheSheathHelix) {
+  const double coils[][3] = {{0.4, 1, 5}, {3.71, 32.39, 30.4}, {10, 1, 3}, {1, 100, 1000}};
+  for (const auto& c : coils) {
+    const double f = SingleLayerSelfResonance(c[0], c[1], c[2]).value();
+    const double a = c[0] / 2, k = 2 * kPi * f / kLight, cotPsi = kPi * c[0] * c[2] / c[1];
+    const auto dispersion = [&](double x) {
+      using boost::math::cyl_bessel_i, boost::math::cyl_bessel_k;
+      return x * x * cyl_bessel_i(0, x) * cyl_bessel_k(0, x) /
+                 (cyl_bessel_i(1, x) * cyl_bessel_k(1, x)) -
+             (k * a * cotPsi) * (k * a * cotPsi);
+    };
+    double low = 1e-12, high = 50;
+    for (int i = 0; i < 200; ++i)
+      (dispersion(std::sqrt(low * high)) < 0 ? low : high) = std::sqrt(low * high);
+    EXPECT_NEAR(std::hypot(k, low / a) * c[1], kPi, 1e-9) << c[0] << ", " << c[1];
+    const double wire = c[2] * std::hypot(kPi * c[0], c[1] / c[2]);
+    EXPECT_GT(f, kLight / (2 * wire)) << c[0] << ", " << c[1];
+  }
+}
+
+TEST(SingleLayerAc, NothingOutsideTheDomain) {
+  const double nan = NAN, inf = INFINITY;
+  const double bad[][5] = {
+      // D, l, N, d, f
+      {nan, 1, 5, 0.1, 1e6}, {1, inf, 5, 0.1, 1e6},  {0, 1, 5, 0.1, 1e6},   {1, -1, 5, 0.1, 1e6},
+      {1e7, 1, 5, 0.1, 1e6}, {1e-7, 1, 5, 0.1, 1e6}, {1, 1, 0.5, 0.1, 1e6}, {1, 1, 1e8, 0.1, 1e6},
+      {1, 1, 5, 0.21, 1e6},  {0.1, 10, 5, 0.1, 1e6}, {1, 1, 5, 0, 1e6},     {1, 1, 5, 0.1, 0},
+      {1, 1, 5, 0.1, 2e9},   {1, 1, 5, 0.1, nan},    {1, 1, 5, 0.1, -1},    {1, 1, 5, inf, 1e6}};
+  for (const auto& b : bad) {
+    EXPECT_FALSE(SingleLayerProximityFactor(b[0], b[1], b[2], b[3], b[4]))
+        << b[0] << " " << b[1] << " " << b[2] << " " << b[3] << " " << b[4];
+    if (b[3] == 0.1 && b[4] == 1e6 && b[0] != 0.1) {
+      EXPECT_FALSE(SingleLayerSelfCapacitance(b[0], b[1], b[2])) << b[0] << " " << b[1];
+      EXPECT_FALSE(SingleLayerSelfResonance(b[0], b[1], b[2])) << b[0] << " " << b[1];
+    }
+  }
+  EXPECT_FALSE(SingleLayerSelfCapacitance(10, 0.9, 5));  // l/D < 0.1
+  EXPECT_FALSE(SingleLayerSelfResonance(10, 0.9, 5));
+  EXPECT_FALSE(SolenoidSelfCapacitance(1, 1, 5, 0.5, 1));
+  EXPECT_FALSE(MedhurstProximity(1, 1.01));
+  EXPECT_FALSE(MedhurstProximity(nan, 0.5));
+}
+
+}  // namespace
