@@ -29,7 +29,6 @@
 #include "app/aboutform.h"
 #include "app/coilapplication.h"
 #include "app/desktop.h"
-#include "app/helpviewer.h"
 #include "app/mainform.h"
 #include "calc/calcstate.h"
 #include "calc/texts.h"
@@ -151,18 +150,14 @@ void LanguageTest::choosesFirstOfRussianOrATranslation_data() {
   QTest::addColumn<QString>("chosen");
   const QStringList en{"en"}, enDe{"de", "en"};
   QTest::newRow("Russian") << QStringList{"ru-RU", "ru-Cyrl-RU", "ru"} << en << "ru";
-  QTest::newRow("Russian region") << QStringList{"ru-UA", "ru-Cyrl-UA"} << en << "ru";
   QTest::newRow("English") << QStringList{"en-US", "en-Latn-US", "en"} << en << "en";
   QTest::newRow("Russian before English") << QStringList{"ru", "en-US"} << en << "ru";
   QTest::newRow("English before Russian") << QStringList{"en-GB", "ru"} << en << "en";
   QTest::newRow("untranslated before Russian") << QStringList{"de", "de-DE", "ru"} << en << "ru";
   QTest::newRow("untranslated alone") << QStringList{"de-DE", "de"} << en << "en";
-  QTest::newRow("untranslated, no translation at all")
-      << QStringList{"zh-CN"} << QStringList{} << "en";
   QTest::newRow("third language") << QStringList{"de-AT", "ru"} << enDe << "de";
   QTest::newRow("glibc spelling") << QStringList{"de_DE.UTF-8"} << enDe << "de";
-  QTest::newRow("C") << QStringList{"C"} << en << "ru";
-  QTest::newRow("POSIX") << QStringList{"POSIX"} << en << "ru";
+  QTest::newRow("C, POSIX") << QStringList{"C", "POSIX"} << en << "ru";
   QTest::newRow("none") << QStringList{} << en << "ru";
 }
 
@@ -177,7 +172,7 @@ void LanguageTest::everyTextIsInTheDesktopsLanguage() {
   auto* app = static_cast<CoilApplication*>(QCoreApplication::instance());
   const QString expected = qEnvironmentVariable("COILCALC_EXPECT_LANGUAGE");
   QVERIFY2(!expected.isEmpty(), "COILCALC_EXPECT_LANGUAGE names the language expected");
-  QCOMPARE(TranslatedLanguages(), QStringList{"en"});
+  QVERIFY(TranslatedLanguages().contains(QStringLiteral("en")));
   QVERIFY(app->setLanguage(DesktopLanguage()));
   QCOMPARE(app->language(), expected);
   const bool english = expected == QLatin1String("en");
@@ -242,8 +237,7 @@ void LanguageTest::everyTextIsInTheDesktopsLanguage() {
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("\n"))));
     QVERIFY(titles.contains(QStringLiteral("Calculation - [single-layer coil inductance]")));
   } else {
-    // Today's Russian: the composed title, the menus, the catalog's notices as their sources,
-    // the help page.
+    // Today's Russian: the composed title, menus, the catalog's notices, the help page's title.
     for (const char* text :
          {"Расчет - [индуктивности однослойной катушки]", "&Файл", "&Закрыть", "О программе",
           texts::notices::kTooShort.source, texts::notices::kZeroWire.source,
@@ -251,7 +245,6 @@ void LanguageTest::everyTextIsInTheDesktopsLanguage() {
           "Конструктивный расчет катушек индуктивности"}) {
       QVERIFY2(texts.contains(QString::fromUtf8(text)), text);
     }
-    QCOMPARE(HelpViewer::pagePath(), QString::fromLatin1(HelpViewer::kPagePath));
   }
   // Number entry's and arithmetic's messages stay as they are in every language.
   QVERIFY(!modals.messages.filter(QStringLiteral("'x5' is not a valid floating point value"))
