@@ -75,6 +75,8 @@ choose 3; key Tab Return; shoot optimal
 # The wire-diameter mode: the check box, then Enter; the intermediate notice is closed by Enter.
 key shift+Tab space Tab Return; sleep 0.5; key Return; shoot optimal-wire
 key F10 Right; shoot_over menu; key Escape Escape
+key F10; shoot_over menu-file; key Escape Escape
+xdotool key F10 Left; sleep 0.4; shoot_over menu-help; key Escape Escape
 xdotool key F10 Left; sleep 0.4; key Down Down Down Return; shoot_over about
 key Return
 # The reference table: the pointer over the status line of the single-layer calculator.
