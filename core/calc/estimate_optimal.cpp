@@ -2,7 +2,8 @@
 // Copyright (C) 2026 The coilcalc developers
 // The optimal coil's reference: the coil found (inner diameter 2c, length and thickness c)
 // against the required inductance, the count that gives it, and the window's wire with its
-// resistance and attenuation beside the window's own.
+// resistance and attenuation beside the window's own; at a working frequency the winding's
+// losses, self-capacitance, self-resonance and the attenuation of its AC resistance.
 #include <cmath>
 
 #include "calc/estimate.h"
@@ -12,7 +13,7 @@
 
 namespace estimate {
 
-ReferenceEstimate Optimal(const OptimalComputed& c) {
+ReferenceEstimate Optimal(const OptimalComputed& c, const CheckedConditions& at) {
   ReferenceEstimate e;
   e.coil = ReferenceCoil::Optimal;
   e.insertionAttenuation = c.wireMode;
@@ -31,6 +32,15 @@ ReferenceEstimate Optimal(const OptimalComputed& c) {
     e.attenuation = physics::InsertionAttenuation(*e.R, c.Rn);
     e.windowAttenuation = c.A;
   }
+  DropMeaningless(e);
+  if (!AdoptConditions(e, at, false)) return e;
+  if (!e.woundWire || !e.R) {
+    NoteWire(e, ReferenceNote::NoWire);
+    return e;
+  }
+  SetWindingAtFrequency(e, *at.f, 2 * cm, cm, cm, c.N, 0.1 * std::fabs(c.d));
+  if (e.Rac) e.Aac = physics::InsertionAttenuation(*e.Rac, c.Rn);
+  DropMeaningless(e);
   return e;
 }
 

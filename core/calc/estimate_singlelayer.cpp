@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The coilcalc developers
 // The single-layer coil's reference: the current sheet against the formula's result, and the
-// largest wire the pitch l/N takes, wound as a helix.
+// largest wire the pitch l/N takes (or the wire given), wound as a helix; at a working frequency
+// the helix's losses by Medhurst's proximity factor, and its self-capacitance and self-resonance.
 #include "calc/estimate.h"
 #include "physics/inductance.h"
+#include "physics/solenoid_ac.h"
 #include "physics/wire.h"
 
 namespace estimate {
 
-ReferenceEstimate SingleLayer(const SingleLayerComputed& c) {
+ReferenceEstimate SingleLayer(const SingleLayerComputed& c, const CheckedConditions& at) {
   ReferenceEstimate e;
   e.coil = ReferenceCoil::SingleLayer;
   e.L = physics::CurrentSheetInductance(c.d_cm, c.l, c.N);
@@ -16,13 +18,39 @@ ReferenceEstimate SingleLayer(const SingleLayerComputed& c) {
   if (c.L) {
     SetDeviation(e, Deviation(*c.L, *e.L));
   } else {
-    e.notes.push_back(ReferenceNote::NoFormula);
+    e.notes.push_back({ReferenceNote::NoFormula, 0, 0, {}});
   }
+  bool atFrequency = AdoptConditions(e, at, true);
   const std::optional<double> length = physics::HelixWireLength(c.N, c.d_cm, c.l);
-  if (!length) return e;
-  const std::optional<double> d = physics::HelixPitch(c.N, c.l);
-  e.d = Times(d, 10);
-  SetCopper(e, length, d);
+  const std::optional<double> pitch = physics::HelixPitch(c.N, c.l);
+  std::optional<double> d = pitch;
+  if (atFrequency && at.wire && pitch && length) {
+    if (*at.wire > *pitch) {
+      NoteWire(e, ReferenceNote::WireThickerThanPitch, *at.wire * 10, *pitch * 10);
+      atFrequency = false;
+    } else {
+      d = at.wire;
+      e.givenWire = *at.wire * 10;
+    }
+  }
+  if (length) {
+    if (!e.givenWire) e.d = Times(d, 10);
+    SetCopper(e, length, d);
+  }
+  DropMeaningless(e);
+  if (!atFrequency) return e;
+  if (!length || !d || !e.R) {
+    NoteWire(e, ReferenceNote::NoWire);
+    return e;
+  }
+  const double f = *at.f;
+  SetWireAtFrequency(e, f, *d);
+  const std::optional<double> proximity =
+      physics::SingleLayerProximityFactor(c.d_cm, c.l, c.N, *d, f);
+  if (e.Rskin && proximity) e.Rac = *e.Rskin * *proximity;
+  e.Cs = physics::SingleLayerSelfCapacitance(c.d_cm, c.l, c.N);
+  e.fres = Times(physics::SingleLayerSelfResonance(c.d_cm, c.l, c.N), 1e-3);
+  FinishAtFrequency(e, true);
   return e;
 }
 

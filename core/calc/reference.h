@@ -36,9 +36,37 @@ struct ReferenceRow {
 // coil) and how the wire is chosen (the largest that fits, or the window's own).
 enum class ReferenceCoil { None, SingleLayer, MultiLayer, Turns, Optimal };
 
-// What the table notes beside the figures.
+// What the table notes beside the figures, and with a working frequency why figures are missing.
 enum class ReferenceNote {
   NoFormula,  // single-layer: the coil is too short for both formulas; the reference alone
+  // The conditions' texts (text: as typed).
+  FrequencyNotANumber,
+  FrequencyNotPositive,
+  FrequencyOutOfRange,
+  WireNotANumber,
+  WireNotPositive,
+  WireOutOfRange,
+  // The wire given (value, mm) and the pitch or the largest wire (limit, mm).
+  WireThickerThanPitch,
+  WireDoesNotFit,
+  NoWire,                   // no wire to compute the losses of
+  LossOutsideModel,         // the coil's dimensions outside the loss model's domain
+  CapacitanceOutsideModel,  // ... outside the self-capacitance's
+  // f/fres (value) at or beyond physics::kLumpedLimit, below 1; at or above 1.
+  NearResonance,
+  AboveResonance,
+};
+
+struct ReferenceNoteEntry {
+  ReferenceNote kind;
+  double value = 0, limit = 0;
+  std::string text;
+};
+
+// The frame's inputs of the reference: texts as typed (UTF-8, the format's separator).
+struct ReferenceConditions {
+  std::string frequency;  // kHz; empty: no AC figures, everything as before
+  std::string wire;       // mm; empty: the largest wire that fits (single-, multi-layer only)
 };
 
 struct ReferenceEstimate {
@@ -65,13 +93,22 @@ struct ReferenceEstimate {
   // window's attenuation in dB (the allowed one, or with the wire given the insertion one).
   std::optional<double> formulaR, formulaRDeviation, windowAttenuation;
   bool insertionAttenuation = false;
-  std::vector<ReferenceNote> notes;
+  // Single- and multi-layer with a working frequency: the wire given (mm), in place of the
+  // largest; d is then nothing, and the copper figures are of this wire.
+  std::optional<double> givenWire;
+  // At the working frequency f in kHz: the skin depth δ in mm; the straight wire's resistance
+  // with the skin effect alone, the coil's with skin and proximity effect and the reactance 2πfL,
+  // all in Ω; Q = X/Rac below the self-resonance; the self-capacitance in pF and the
+  // self-resonance in kHz; for the optimal coil the attenuation in dB of Rac in series with the
+  // load. f/fres where both exist.
+  std::optional<double> f, delta, Rskin, Rac, X, Q, Cs, fres, Aac, resonanceRatio;
+  std::vector<ReferenceNoteEntry> notes;
 
   // The status line; empty when the command left nothing to estimate.
   std::string text;
   // All of the reference, the inductance and the wire, with units; empty with the text.
   std::vector<ReferenceRow> table;
-  // |deviation| > 1 %.
+  // |deviation| > 1 %, or f/fres at or beyond physics::kLumpedLimit.
   bool warning = false;
 };
 
@@ -98,3 +135,18 @@ ReferenceEstimate EstimateOptimal(const OptimalComputed& c, const FormatSettings
 
 // The estimate of whichever calculator filled computed; empty for std::monostate.
 ReferenceEstimate Estimate(const Computed& computed, const FormatSettings& format);
+
+// The same at the working frequency of the conditions: with an empty frequency exactly the
+// estimate above (the wire text unread). With one, the figures at that frequency beside it: of
+// the wire given (single- and multi-layer, at the window's own pitch or packing) or else of the
+// largest that fits; the turns and the optimal coil wind the window's own wire, and take no wire
+// from the conditions. A text that is no number, or a number outside the models' range, a wire
+// that does not fit, a coil outside a model's domain: no such figures, and a note says why.
+ReferenceEstimate Estimate(const Computed& computed, const ReferenceConditions& conditions,
+                           const FormatSettings& format);
+
+// What is wrong with a condition's text alone, in the interface's language (format.tr), or
+// empty: not a number (read with the format's separator), not positive, outside the models'
+// range. Empty texts are fine.
+std::string FrequencyProblem(const std::string& text, const FormatSettings& format);
+std::string WireProblem(const std::string& text, const FormatSettings& format);

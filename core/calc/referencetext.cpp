@@ -8,11 +8,13 @@
 
 #include "calc/texts.h"
 #include "numtext/numbertext.h"
+#include "physics/roundwire.h"
 #include "physics/wire.h"
 
 namespace {
 
 namespace tx = texts::reference;
+namespace ac = texts::ac;
 namespace units = texts::units;
 
 // Below this many percent the deviation is not worth a number.
@@ -21,8 +23,12 @@ constexpr double kNegligiblePercent = 0.005;
 bool Negligible(double deviation) { return std::fabs(deviation) < kNegligiblePercent; }
 
 bool Has(const ReferenceEstimate& e, ReferenceNote note) {
-  return std::find(e.notes.begin(), e.notes.end(), note) != e.notes.end();
+  return std::any_of(e.notes.begin(), e.notes.end(),
+                     [note](const ReferenceNoteEntry& n) { return n.kind == note; });
 }
+
+// The notes on the working frequency, which the command line reports too.
+bool AtFrequency(const ReferenceNoteEntry& note) { return note.kind != ReferenceNote::NoFormula; }
 
 // How a deviation reads below zero, above it, and where it is too small to state.
 struct DeviationWords {
@@ -93,6 +99,23 @@ std::string FormulaLine(const ReferenceEstimate& e, const CatalogText& model,
   return line;
 }
 
+// "; Q = 123", and how near the self-resonance the frequency lies.
+void AddFrequencyClauses(const ReferenceEstimate& e, std::string& line,
+                         const FormatSettings& format) {
+  if (e.Q) {
+    AddClause(line, FillArgs(format.tr(ac::kClauseQuality), {ApproximateText(*e.Q, format)}),
+              format);
+  }
+  for (const ReferenceNoteEntry& note : e.notes) {
+    if (note.kind != ReferenceNote::NearResonance && note.kind != ReferenceNote::AboveResonance)
+      continue;
+    const CatalogText& clause = note.kind == ReferenceNote::NearResonance
+                                    ? ac::kClauseNearResonance
+                                    : ac::kClauseAboveResonance;
+    AddClause(line, FillArgs(format.tr(clause), {ApproximateText(note.value, format)}), format);
+  }
+}
+
 // "Точный расчёт: 2279 мкГн, на 8,86 % меньше требуемой; нужно N = 650,3, Dr = 1,301 см".
 std::string RequirementLine(const ReferenceEstimate& e, const FormatSettings& format) {
   const std::string value = ApproximateText(*e.L, format);
@@ -120,7 +143,10 @@ std::string RequirementLine(const ReferenceEstimate& e, const FormatSettings& fo
 // The wire: the window's own (turns, optimal coil) or the largest that fits, then its copper.
 void WireRows(const ReferenceEstimate& e, Table& table, const FormatSettings& format) {
   if (!e.wire) return;
-  if (e.woundWire) {
+  if (e.givenWire) {
+    table.heading(FillArgs(format.tr(tx::kHeadingWire), {ApproximateText(*e.givenWire, format)}));
+  } else if (e.coil == ReferenceCoil::Turns || e.coil == ReferenceCoil::Optimal) {
+    if (!e.woundWire) return;
     table.heading(FillArgs(format.tr(tx::kHeadingWire), {ApproximateText(*e.woundWire, format)}));
     table.figure(tx::kTurnsPerLayer, e.turnsPerLayer, "");
     table.figure(tx::kLayers, e.layers, "");
@@ -138,7 +164,7 @@ void WireRows(const ReferenceEstimate& e, Table& table, const FormatSettings& fo
 
 // The optimal coil's resistance and attenuation beside the window's.
 void FormulaResistanceRows(const ReferenceEstimate& e, Table& table, const FormatSettings& format) {
-  if (!e.formulaR) return;
+  if (!e.formulaR && !e.windowAttenuation) return;
   table.figure(FillArgs(format.tr(tx::kFormulaResistance), {ApproximateText(8.66, format)}),
                e.formulaR, table.unit(units::kOhm));
   table.deviation(e.formulaRDeviation, kFormulaWords);
@@ -156,7 +182,68 @@ void CopperNotes(const ReferenceEstimate& e, Table& table, const FormatSettings&
   table.note(format.tr(tx::kBareWireNote));
 }
 
+// The figures at the working frequency, what their models are, and the notes on them.
+void FrequencyRows(const ReferenceEstimate& e, Table& table, const FormatSettings& format) {
+  if (e.f) table.heading(FillArgs(format.tr(ac::kHeading), {ApproximateText(*e.f, format)}));
+  table.figure(ac::kSkinDepth, e.delta, table.unit(units::kMillimetre));
+  table.figure(ac::kSkinResistance, e.Rskin, table.unit(units::kOhm));
+  table.figure(ac::kCoilResistance, e.Rac, table.unit(units::kOhm));
+  table.figure(ac::kReactance, e.X, table.unit(units::kOhm));
+  table.figure(ac::kQuality, e.Q, "");
+  table.figure(ac::kSelfCapacitance, e.Cs, table.unit(units::kPicofarad));
+  table.figure(ac::kSelfResonance, e.fres, table.unit(units::kKilohertz));
+  table.figure(ac::kAcAttenuation, e.Aac, table.unit(units::kDecibel));
+  const bool solenoid = e.coil == ReferenceCoil::SingleLayer;
+  if (e.Rskin) table.note(format.tr(ac::kSkinModel));
+  if (e.Rac) table.note(format.tr(solenoid ? ac::kSingleLayerLossModel : ac::kWindingLossModel));
+  if (e.Cs && solenoid) table.note(format.tr(ac::kSingleLayerCapacitanceModel));
+  if (e.delta && !solenoid) table.note(format.tr(ac::kWindingCapacitanceLeftOut));
+  if (e.fres && solenoid) table.note(format.tr(ac::kSingleLayerResonanceModel));
+  for (const ReferenceNoteEntry& note : e.notes) {
+    if (AtFrequency(note)) table.note(NoteText(note, format));
+  }
+}
+
 }  // namespace
+
+std::string NoteText(const ReferenceNoteEntry& note, const FormatSettings& format) {
+  namespace cx = texts::conditions;
+  const auto approx = [&format](double v) { return ApproximateText(v, format); };
+  switch (note.kind) {
+    case ReferenceNote::NoFormula:
+      return format.tr(tx::kNoFormula);
+    case ReferenceNote::FrequencyNotANumber:
+      return FillArgs(format.tr(cx::kFrequencyNotANumber), {note.text});
+    case ReferenceNote::FrequencyNotPositive:
+      return format.tr(cx::kFrequencyNotPositive);
+    case ReferenceNote::FrequencyOutOfRange:
+      return FillArgs(format.tr(cx::kFrequencyOutOfRange),
+                      {approx(physics::kMinFrequency / 1e3), approx(physics::kMaxFrequency / 1e3)});
+    case ReferenceNote::WireNotANumber:
+      return FillArgs(format.tr(cx::kWireNotANumber), {note.text});
+    case ReferenceNote::WireNotPositive:
+      return format.tr(cx::kWireNotPositive);
+    case ReferenceNote::WireOutOfRange:
+      return FillArgs(format.tr(cx::kWireOutOfRange), {approx(physics::kMinWireDiameter * 10),
+                                                       approx(physics::kMaxWireDiameter * 10)});
+    case ReferenceNote::WireThickerThanPitch:
+      return FillArgs(format.tr(cx::kWireThickerThanPitch),
+                      {approx(note.value), approx(note.limit)});
+    case ReferenceNote::WireDoesNotFit:
+      return FillArgs(format.tr(cx::kWireDoesNotFit), {approx(note.value), approx(note.limit)});
+    case ReferenceNote::NoWire:
+      return format.tr(cx::kNoWire);
+    case ReferenceNote::LossOutsideModel:
+      return format.tr(ac::kLossOutsideModel);
+    case ReferenceNote::CapacitanceOutsideModel:
+      return format.tr(ac::kCapacitanceOutsideModel);
+    case ReferenceNote::NearResonance:
+      return FillArgs(format.tr(ac::kNearResonance), {approx(note.value), approx(note.limit)});
+    case ReferenceNote::AboveResonance:
+      return FillArgs(format.tr(ac::kAboveResonance), {approx(note.value)});
+  }
+  return {};
+}
 
 void RenderReference(ReferenceEstimate& e, const FormatSettings& format) {
   e.text.clear();
@@ -173,6 +260,7 @@ void RenderReference(ReferenceEstimate& e, const FormatSettings& format) {
   const CatalogText& model =
       e.coil == ReferenceCoil::SingleLayer ? tx::kCurrentSheet : tx::kWinding;
   e.text = byFormula ? FormulaLine(e, model, format) : RequirementLine(e, format);
+  AddFrequencyClauses(e, e.text, format);
 
   table.heading(FillArgs(format.tr(tx::kHeadingModel), {format.tr(model)}));
   table.figure(tx::kInductance, e.L, table.unit(units::kMicrohenry));
@@ -183,6 +271,7 @@ void RenderReference(ReferenceEstimate& e, const FormatSettings& format) {
   WireRows(e, table, format);
   FormulaResistanceRows(e, table, format);
   CopperNotes(e, table, format);
+  FrequencyRows(e, table, format);
 }
 
 std::vector<std::string> ReferenceEvents(const ReferenceEstimate& e, const FormatSettings& format) {
@@ -201,5 +290,16 @@ std::vector<std::string> ReferenceEvents(const ReferenceEstimate& e, const Forma
   add("reference.layers", e.layers);
   add("reference.d", e.d);
   add("reference.attenuation", e.attenuation);
+  add("reference.delta", e.delta);
+  add("reference.Rskin", e.Rskin);
+  add("reference.Rac", e.Rac);
+  add("reference.X", e.X);
+  add("reference.Q", e.Q);
+  add("reference.Cs", e.Cs);
+  add("reference.fres", e.fres);
+  add("reference.Aac", e.Aac);
+  for (const ReferenceNoteEntry& note : e.notes) {
+    if (AtFrequency(note)) events.push_back("reference.note=" + NoteText(note, format));
+  }
   return events;
 }

@@ -19,5 +19,10 @@ inline ReferenceEstimate Rendered(ReferenceEstimate e, const FormatSettings& for
 
 // The events of reference=1, "reference.L=5755,44111423994", each figure in full as number
 // display writes it, in a fixed order: L, deviation, N, Dr, wire, R, mass, layers, d,
-// attenuation, each where it exists; none where there is no L. Unescaped.
+// attenuation, then at a working frequency delta, Rskin, Rac, X, Q, Cs, fres, Aac, each where it
+// exists, and a reference.note=TEXT for each note on the working frequency (why figures are
+// missing, how near the self-resonance it lies); none where there is no L. Unescaped.
 std::vector<std::string> ReferenceEvents(const ReferenceEstimate& e, const FormatSettings& format);
+
+// The text of one note, in format's language.
+std::string NoteText(const ReferenceNoteEntry& note, const FormatSettings& format);

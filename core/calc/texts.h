@@ -2,7 +2,8 @@
 // Copyright (C) 2026 The coilcalc developers
 #pragma once
 // Every user text that the core writes, in one place: the physical reference's status line and
-// table ("Reference", its units "Units"), the searches' refusals ("Searches"), the calculators'
+// table ("Reference", its units "Units"), what is wrong with the conditions of the reference at a
+// working frequency ("Conditions"), the searches' refusals ("Searches"), the calculators'
 // notices ("Notices") and the optimal coil's labels that its mode switch sets (in the context of
 // the window's form, "TFormopt", where the same label texts of its layout are translated). Each
 // is written through FormatSettings::tr; %1, %2, ... are filled by FillArgs, with numbers in the
@@ -107,8 +108,101 @@ inline constexpr CatalogText kMillimetre = COIL_TR_NOOP("Units", "мм");
 inline constexpr CatalogText kGram = COIL_TR_NOOP("Units", "г");
 inline constexpr CatalogText kOhm = COIL_TR_NOOP("Units", "Ом");
 inline constexpr CatalogText kDecibel = COIL_TR_NOOP("Units", "дБ");
+inline constexpr CatalogText kPicofarad = COIL_TR_NOOP("Units", "пФ");
+inline constexpr CatalogText kKilohertz = COIL_TR_NOOP("Units", "кГц");
 
 }  // namespace units
+
+// ---- the reference at a working frequency ----------------------------------------------------
+namespace ac {
+
+// %1 the frequency in kHz.
+inline constexpr CatalogText kHeading = COIL_TR_NOOP("Reference", "На частоте %1 кГц");
+inline constexpr CatalogText kSkinDepth = COIL_TR_NOOP("Reference", "Глубина скин-слоя δ");
+inline constexpr CatalogText kSkinResistance =
+    COIL_TR_NOOP("Reference", "Сопротивление прямого провода (скин-эффект)");
+inline constexpr CatalogText kCoilResistance =
+    COIL_TR_NOOP("Reference", "Сопротивление катушки (скин-эффект и близость витков)");
+inline constexpr CatalogText kReactance =
+    COIL_TR_NOOP("Reference", "Реактивное сопротивление 2πfL");
+inline constexpr CatalogText kQuality = COIL_TR_NOOP("Reference", "Добротность Q");
+inline constexpr CatalogText kSelfCapacitance = COIL_TR_NOOP("Reference", "Собственная ёмкость");
+inline constexpr CatalogText kSelfResonance =
+    COIL_TR_NOOP("Reference", "Частота собственного резонанса");
+inline constexpr CatalogText kAcAttenuation =
+    COIL_TR_NOOP("Reference", "Ослабление с сопротивлением на частоте");
+// The status line's clauses: %1 Q; %1 f/fres.
+inline constexpr CatalogText kClauseQuality = COIL_TR_NOOP("Reference", "Q = %1");
+inline constexpr CatalogText kClauseNearResonance =
+    COIL_TR_NOOP("Reference", "близко к собственному резонансу (f/fres = %1)");
+inline constexpr CatalogText kClauseAboveResonance =
+    COIL_TR_NOOP("Reference", "выше собственного резонанса (f/fres = %1)");
+// The warnings in the table: %1 f/fres, %2 the limit of the lumped figures.
+inline constexpr CatalogText kNearResonance = COIL_TR_NOOP(
+    "Reference",
+    "f/fres = %1, не меньше %2: индуктивность, 2πfL и Q как у катушки без собственной ёмкости "
+    "здесь неточны");
+inline constexpr CatalogText kAboveResonance = COIL_TR_NOOP(
+    "Reference", "f/fres = %1: катушка выше собственного резонанса, добротности у неё нет");
+// What each model is and how far it holds, as the physics states it.
+inline constexpr CatalogText kSkinModel = COIL_TR_NOOP(
+    "Reference",
+    "Скин-эффект: точное решение для круглого провода (функции Бесселя), погрешность менее 1E-12");
+inline constexpr CatalogText kSingleLayerLossModel = COIL_TR_NOOP(
+    "Reference",
+    "Близость витков: множитель Медхерста (1947) по его измерениям, разброс которых — несколько "
+    "процентов");
+inline constexpr CatalogText kSingleLayerCapacitanceModel = COIL_TR_NOOP(
+    "Reference", "Собственная ёмкость: формула Найта (2016), до 4,4 % от измерений Медхерста");
+inline constexpr CatalogText kSingleLayerResonanceModel = COIL_TR_NOOP(
+    "Reference",
+    "Собственный резонанс: полуволновый резонанс провода на спирали (Найт, 2016), до 45 % выше "
+    "измеренного");
+inline constexpr CatalogText kWindingLossModel = COIL_TR_NOOP(
+    "Reference",
+    "Близость витков: потери каждого витка в поле самой обмотки по её сечению; до 5 % от формулы "
+    "Доуэлла при d/δ до 1,5, выше d/δ = 2 — оценка сверху");
+inline constexpr CatalogText kWindingCapacitanceLeftOut = COIL_TR_NOOP(
+    "Reference",
+    "Собственная ёмкость и резонанс многослойной обмотки не даются: погрешность известных "
+    "моделей не ограничена");
+// The figures that the coil's dimensions leave outside a model's domain.
+inline constexpr CatalogText kLossOutsideModel =
+    COIL_TR_NOOP("Reference", "Сопротивление на частоте: размеры катушки вне пределов модели");
+inline constexpr CatalogText kCapacitanceOutsideModel = COIL_TR_NOOP(
+    "Reference", "Собственная ёмкость и резонанс: размеры катушки вне пределов модели");
+
+}  // namespace ac
+
+// ---- what is wrong with the conditions of the reference at a frequency ----------------------
+namespace conditions {
+
+// %1 the text as typed.
+inline constexpr CatalogText kFrequencyNotANumber =
+    COIL_TR_NOOP("Conditions", "Частота «%1» — не число");
+inline constexpr CatalogText kFrequencyNotPositive =
+    COIL_TR_NOOP("Conditions", "Частота должна быть больше нуля");
+// %1 the lowest, %2 the highest frequency of the models, kHz.
+inline constexpr CatalogText kFrequencyOutOfRange =
+    COIL_TR_NOOP("Conditions", "Частота вне пределов моделей: задайте от %1 до %2 кГц");
+inline constexpr CatalogText kWireNotANumber =
+    COIL_TR_NOOP("Conditions", "Диаметр провода «%1» — не число");
+inline constexpr CatalogText kWireNotPositive =
+    COIL_TR_NOOP("Conditions", "Диаметр провода должен быть больше нуля");
+// %1 the thinnest, %2 the thickest wire of the models, mm.
+inline constexpr CatalogText kWireOutOfRange =
+    COIL_TR_NOOP("Conditions", "Диаметр провода вне пределов моделей: задайте от %1 до %2 мм");
+// %1 the wire given, %2 the pitch l/N or the largest wire that fits, mm.
+inline constexpr CatalogText kWireThickerThanPitch = COIL_TR_NOOP(
+    "Conditions", "Провод %1 мм толще шага намотки l/N = %2 мм: на частоте не рассчитывается");
+inline constexpr CatalogText kWireDoesNotFit = COIL_TR_NOOP(
+    "Conditions",
+    "Провод %1 мм не помещается в сечение обмотки (N·d² > l·Dr, наибольший — %2 мм): на "
+    "частоте не рассчитывается");
+inline constexpr CatalogText kNoWire =
+    COIL_TR_NOOP("Conditions", "Нет провода: на частоте не рассчитывается");
+
+}  // namespace conditions
 
 // ---- the searches' refusals ------------------------------------------------------------------
 namespace searches {

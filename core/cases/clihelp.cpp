@@ -121,6 +121,30 @@ Items of every case and other lines:
              reference.d=TEXT          single-, multi-layer: the largest wire, mm
              reference.attenuation=TEXT
                                        optimal: 20 log10((R + Rн)/Rн), dB, of that R
+  f=TEXT   with reference=1: the working frequency, kHz (0.001 to 1000000), for the
+           reference's figures at it, after the events above (none with f= empty):
+             reference.delta=TEXT      skin depth in copper, mm
+             reference.Rskin=TEXT      the wire's resistance, straight, with the skin
+                                       effect alone, Ω
+             reference.Rac=TEXT        the coil's, with skin and proximity effect, Ω
+                                       (single-layer: Medhurst's factor; the others:
+                                       the winding's own field over its section)
+             reference.X=TEXT          reactance 2πfL of reference.L, Ω
+             reference.Q=TEXT          X/Rac, below the self-resonance only
+             reference.Cs=TEXT         single-layer: self-capacitance, pF
+             reference.fres=TEXT       single-layer: self-resonant frequency, kHz
+             reference.Aac=TEXT        optimal: 20 log10((Rac + Rн)/Rн), dB
+             reference.note=TEXT       why figures are missing (a frequency or wire
+                                       outside the models' range, a wire that does
+                                       not fit, a coil outside a model's domain), or
+                                       that f/fres is 0.15 or more, where the lumped
+                                       L, X and Q no longer hold
+           A TEXT that is not a number (with the case's separator) is malformed.
+  dwire=TEXT
+           single-layer, multi-layer, with f=: the wire, mm (0.001 to 100), instead of
+           the largest that fits, at the window's own pitch or packing; its copper
+           figures replace the largest wire's (no reference.d). The turns and the
+           optimal coil wind their own wire d and take no dwire=.
   reset    a line of its own: clears what the calculators keep between cases; answered
            by "reset"
   An empty line is answered by an empty line; a line that ends in CR LF (a file saved

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "calc/calculators.h"
+#include "calc/conditions.h"
 #include "calc/referencetext.h"
 #include "numtext/fpu.h"
 #include "numtext/numbertext.h"
@@ -86,6 +87,7 @@ struct ParsedCase {
   std::map<std::string, std::string, std::less<>> texts;  // input control -> text
   bool switched = false;                                  // the mode switch set
   bool reference = false;                                 // reference=1: the reference events
+  ReferenceConditions conditions;                         // f=, dwire=: its working frequency
   std::optional<std::string> numberText;                  // the number pseudo-window's text=
 };
 
@@ -125,6 +127,22 @@ std::string InputNames(const Calculator& calculator) {
   return symbols + " (or " + controls + ")";
 }
 
+// The windows whose reference takes a wire from dwire=; the others wind their own.
+bool TakesAWire(const Calculator& calculator) {
+  const std::string_view window = calculator.window;
+  return window == "FormIndOdnosl" || window == "FormIndMnogosl";
+}
+
+// f= and dwire= must read as numbers, with the case's separator; what they are is the
+// reference's to judge (reference.note).
+void CheckCondition(const std::string& name, const std::string& text, const char* what,
+                    const FormatSettings& format) {
+  if (ReadConditionNumber(text, format).kind == ConditionNumber::Kind::NotANumber) {
+    throw MalformedCase(name + "= takes " + what + " written with the separator '" +
+                        format.separatorUtf8() + "', not '" + text + "'");
+  }
+}
+
 bool ZeroOrOne(const std::string& name, const std::string& value) {
   if (value != "0" && value != "1")
     throw MalformedCase(name + "= takes 0 or 1, not '" + value + "'");
@@ -161,6 +179,15 @@ ParsedCase ReadCase(const std::vector<std::string>& items, FormatSettings locale
       parsed.numberText = value;
     } else if (name == "reference") {
       parsed.reference = ZeroOrOne(name, value);
+    } else if (name == "f") {
+      parsed.conditions.frequency = value;
+    } else if (name == "dwire") {
+      if (!TakesAWire(*calc)) {
+        throw MalformedCase("window " + window +
+                            " has no dwire=: its reference winds the window's own wire; dwire= "
+                            "goes with single-layer and multi-layer");
+      }
+      parsed.conditions.wire = value;
     } else if (const std::optional<NamedInput> input = FindInput(*calc, name)) {
       parsed.texts[input->field->control] = value;
       if (input->switched) modeNames.emplace_back(name, *input);
@@ -180,6 +207,8 @@ ParsedCase ReadCase(const std::vector<std::string>& items, FormatSettings locale
                         (*input.switched ? "needs " + setting : "does not go with " + setting));
   }
   if (parsed.calculator == nullptr && !parsed.numberText) throw MalformedCase("number needs text=");
+  CheckCondition("f", parsed.conditions.frequency, "a frequency in kHz", parsed.format);
+  CheckCondition("dwire", parsed.conditions.wire, "a wire diameter in mm", parsed.format);
   return parsed;
 }
 
@@ -258,8 +287,8 @@ std::string CliRunner::runCase(const std::vector<std::string>& items) {
     return Join(fields.events);
   }
   if (parsed.reference) {
-    for (const std::string& event :
-         ReferenceEvents(Estimate(ctx.computed, parsed.format), parsed.format))
+    const ReferenceEstimate estimate = Estimate(ctx.computed, parsed.conditions, parsed.format);
+    for (const std::string& event : ReferenceEvents(estimate, parsed.format))
       fields.events.push_back(EscapeText(event));
   }
   return Join(fields.events);

@@ -115,7 +115,10 @@ double WindingPerTurn2(double a0, double l, double Dr) {
 
 std::optional<double> WithTurns(std::optional<double> perTurn2, double N) {
   if (!perTurn2 || !std::isfinite(N)) return std::nullopt;
-  return Result(*perTurn2 * N * N);
+  const double L = *perTurn2 * N * N;
+  // Some turns whose inductance falls below the normal doubles: lost to underflow.
+  if (N != 0 && !std::isnormal(L)) return std::nullopt;
+  return Result(L);
 }
 
 std::optional<double> CurrentSheetPerTurn2(double D, double l) {

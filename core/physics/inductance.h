@@ -39,7 +39,8 @@ std::optional<double> CurrentSheetInductance(double D, double l, double N);
 std::optional<double> RectangularWindingPerTurn2(double Dbn, double l, double Dr);
 std::optional<double> RectangularWindingInductance(double Dbn, double l, double Dr, double N);
 
-// L/N^2 times N^2; nothing where L/N^2 is nothing, N is not finite, or L overflows.
+// L/N^2 times N^2; nothing where L/N^2 is nothing, N is not finite, or L overflows, or (for N
+// other than 0) underflows below the normal doubles, where it has lost all its digits.
 std::optional<double> WithTurns(std::optional<double> perTurn2, double N);
 
 }  // namespace physics

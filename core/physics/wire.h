@@ -8,7 +8,7 @@
 // Lengths in centimetres, as in inductance.h, unless a name says otherwise. The wire is annealed
 // copper at 20 °C, and its diameter d is that of the bare copper (no enamel). A function returns
 // nothing where its arguments describe no wire: a negative, zero or non-finite dimension or
-// count, or a result that is not finite.
+// count, or a result that is not finite or has underflowed below the normal doubles.
 #include <optional>
 
 namespace physics {

@@ -76,4 +76,34 @@ BENCHMARK_CAPTURE(WindowEstimate, optimal,
                   Computed(OptimalComputed{5100, 24.5631146302557, 286.457205314841}))
     ->Unit(kUs);
 
+// The whole estimate at a working frequency (kHz), as the frame asks for it: every figure and
+// text, the AC ones included.
+void WindowEstimateAt(benchmark::State& state, Computed computed, const char* f) {
+  const FormatSettings format{U'.'};
+  const ReferenceConditions at{f, ""};
+  for (auto _ : state) benchmark::DoNotOptimize(Estimate(computed, at, format));
+}
+
+const Computed kSingleDefaults = SingleLayerComputed{5, 0.4, 1, 0.0333898305084746};
+const Computed kMultiDefaults = MultiLayerComputed{1, 5, 2, 805, 6206.59079391892};
+const Computed kTurnsDefaults = TurnsComputed{1, 5, 1, 2500, 629.589999999572, 1.25917999999914};
+const Computed kOptimalDefaults =
+    OptimalComputed{5100, 24.5631146302557, 286.457205314841, 1.22053308257263, 8, 1};
+
+BENCHMARK_CAPTURE(WindowEstimateAt, single_layer_1MHz, kSingleDefaults, "1000")->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimateAt, single_layer_1GHz, kSingleDefaults, "1000000")->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimateAt, single_layer_long_1e7_turns,
+                  Computed(SingleLayerComputed{1e7, 0.01, 1e4, 1.0}), "1000")
+    ->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimateAt, multi_layer_1MHz, kMultiDefaults, "1000")->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimateAt, multi_layer_1GHz, kMultiDefaults, "1000000")->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimateAt, multi_layer_flattest,
+                  Computed(MultiLayerComputed{1, 2e-5, 0.5, 10, 1.0}), "1000")
+    ->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimateAt, multi_layer_thinnest,
+                  Computed(MultiLayerComputed{1, 100, 0.001, 100, 1.0}), "1000")
+    ->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimateAt, turns_1MHz, kTurnsDefaults, "1000")->Unit(kUs);
+BENCHMARK_CAPTURE(WindowEstimateAt, optimal_1MHz, kOptimalDefaults, "1000")->Unit(kUs);
+
 }  // namespace

@@ -99,18 +99,37 @@ TEST(Catalog, EveryTextOfTheReferencePassesTheTranslator) {
       TurnsComputed{1, 5, 1, 2278.52349, 629.589999999572, 1.25917999999914},  // as required
       OptimalComputed{5100, 24.5631146302557, 286.457205314841, 1.22, 8, 1, false},
       OptimalComputed{5100, 24.5, 280, 1.2, 8, 0.9, true},
+      SingleLayerComputed{100, 10, 10, 679.310344827586},  // self-resonance at 5.4 MHz
+      MultiLayerComputed{1, 5, 2, 805, 6206.59079391892},
   };
   MaskingTranslator masking;
   const FormatSettings format{U',', &masking};
-  for (const Computed& computed : cases) {
-    const ReferenceEstimate e = Estimate(computed, format);
-    const std::string what = Estimate(computed, FormatSettings{U','}).text;
-    ASSERT_FALSE(e.text.empty()) << what;
-    EXPECT_EQ(e.text.front(), '[') << what;
-    EXPECT_FALSE(HasCyrillic(e.text)) << e.text;
-    for (const ReferenceRow& row : e.table) {
-      EXPECT_FALSE(HasCyrillic(row.quantity + row.value + row.unit))
-          << what << ": " << row.quantity << " | " << row.unit;
+  // At a working frequency: the figures, near and beyond the self-resonance, and every note.
+  const ReferenceConditions conditions[] = {
+      {},        {"1000", ""}, {"1000", "0,5"}, {"1000", "9"}, {"100000", ""}, {"900000", ""},
+      {"x", ""}, {"0", ""},    {"1E9", ""},     {"1", "x"},    {"1", "-1"},    {"1", "1E9"},
+  };
+  for (const Computed& computed : cases)
+    for (const ReferenceConditions& at : conditions) {
+      const ReferenceEstimate e = Estimate(computed, at, format);
+      const std::string what = Estimate(computed, at, FormatSettings{U','}).text;
+      ASSERT_FALSE(e.text.empty()) << what;
+      EXPECT_EQ(e.text.front(), '[') << what;
+      EXPECT_FALSE(HasCyrillic(e.text)) << e.text;
+      for (const ReferenceRow& row : e.table) {
+        EXPECT_FALSE(HasCyrillic(row.quantity + row.value + row.unit))
+            << what << ": " << row.quantity << " | " << row.unit;
+      }
+    }
+}
+
+TEST(Catalog, ConditionProblemsPassTheTranslator) {
+  MaskingTranslator masking;
+  const FormatSettings format{U',', &masking};
+  for (const char* text : {"x", "0", "1E99"}) {
+    for (const std::string& problem : {FrequencyProblem(text, format), WireProblem(text, format)}) {
+      EXPECT_EQ(problem.front(), '[') << text;
+      EXPECT_FALSE(HasCyrillic(problem)) << problem;
     }
   }
 }

@@ -98,6 +98,19 @@ CALCULATORS = [
         ['5100', '1', '-3.8'], ['1E70', '1', '8'], ['1E10', '1', '8'], ['x', '1', 'y']]),
 ]
 
+# The reference at a working frequency: a calculator's slot, its fields, then the texts of f= (kHz)
+# and dwire= (mm), written with "." as the separator.
+CONDITIONS = [
+    (0, ['5', '4', '10'], '1000', ''), (0, ['5', '4', '10'], '1000', '0.5'),
+    (0, ['5', '4', '10'], '1000', '3'), (0, ['100', '100', '100'], '1500', ''),
+    (0, ['100', '100', '100'], '9000', ''), (0, ['5', '4', '10'], 'abc', ''),
+    (0, ['5', '4', '10'], '0', 'x'), (0, ['5', '4', '10'], '1E400', '1E-400'),
+    (0, ['205E-310', '4', '10'], '100', ''), (1, ['1', '5', '2', '805'], '100', ''),
+    (1, ['1', '5', '2', '805'], '100', '3'), (1, ['1', '5', '2', '805'], '1E6', '0.001'),
+    (2, ['1', '5', '1', '2500'], '100', ''), (2, ['1', '5', '1', '2500'], '100', '1'),
+    (3, ['5100', '1', '8'], '100', ''), (4, ['5100', '1', '8'], '1000', ''),
+]
+
 
 def write(directory, name, data):
     with open(os.path.join(directory, name), 'wb') as f:
@@ -126,6 +139,10 @@ def main():
                 fields = [t.replace('.', SEPARATORS[s]).encode() for t in texts]
                 write(dirs['fuzz_commands'], f'seed-{slot}-{k:02d}-{s}',
                       bytes([slot + 5 * s]) + b'\xff'.join(fields))
+
+    for k, (slot, texts, f, dwire) in enumerate(CONDITIONS):
+        write(dirs['fuzz_commands'], f'seed-{slot}-f{k:02d}',
+              bytes([slot]) + b'\xff'.join(t.encode() for t in texts + [f, dwire]))
 
 
 if __name__ == '__main__':

@@ -263,6 +263,8 @@ struct CommandCase {
   FormatSettings format;
   std::vector<std::string> texts;  // one per input field, in screen order
   std::vector<std::string> items;  // the case as the runner takes it
+  // The texts after the fields: the reference's working frequency (f=) and wire (dwire=).
+  std::vector<std::string> conditions;
 };
 
 inline CommandCase DecodeCommandCase(const std::uint8_t* data, std::size_t size) {
@@ -277,9 +279,15 @@ inline CommandCase DecodeCommandCase(const std::uint8_t* data, std::size_t size)
                 {}};
   for (const InputField& input : c.calculator->inputs) c.texts.push_back(input.initialText);
   std::size_t field = 0, start = 1;
-  for (std::size_t k = 1; k <= size && field < c.texts.size(); ++k) {
+  for (std::size_t k = 1; k <= size && field < c.texts.size() + 2; ++k) {
     if (k == size || data[k] == 0xFF) {
-      c.texts[field++].assign(reinterpret_cast<const char*>(data) + start, k - start);
+      std::string text(reinterpret_cast<const char*>(data) + start, k - start);
+      if (field < c.texts.size()) {
+        c.texts[field] = std::move(text);
+      } else {
+        c.conditions.push_back(std::move(text));
+      }
+      ++field;
       start = k + 1;
     }
   }
@@ -417,15 +425,63 @@ inline std::string RunCaseLine(CliRunner& runner, const std::vector<std::string>
   return {};
 }
 
-// The same case with reference=1 gives the same events, then only reference events with texts
-// a display can produce, and none after an error.
+// Whether a condition's text must read as a number: digits with at most one separator and an
+// optional sign, spaces around. A text that number entry's grammar refuses must not.
+inline bool PlainNumber(const std::string& text, const FormatSettings& format) {
+  const std::string sep = format.separatorUtf8();
+  std::size_t k = text.find_first_not_of(' '), end = text.find_last_not_of(' ');
+  if (k == std::string::npos) return false;
+  if (text[k] == '-' || text[k] == '+') ++k;
+  bool digit = false, point = false;
+  while (k <= end) {
+    if (text[k] >= '0' && text[k] <= '9') {
+      digit = true;
+      ++k;
+    } else if (!point && text.compare(k, sep.size(), sep) == 0) {
+      point = true;
+      k += sep.size();
+    } else {
+      return false;
+    }
+  }
+  return digit;
+}
+
+// Whether the runner may refuse the case's conditions as malformed, with the message it gave:
+// dwire= for a window that winds its own wire, or a text that is not a plain number.
+inline std::string CheckConditionRefusal(const CommandCase& c, const std::string& message) {
+  const std::string_view window = c.calculator->window;
+  const bool takesWire = window == "FormIndOdnosl" || window == "FormIndMnogosl";
+  const char* names[] = {"f", "dwire"};
+  for (std::size_t k = 0; k < c.conditions.size(); ++k) {
+    const std::string name = names[k];
+    if (message.rfind(name + "= takes ", 0) != 0) continue;
+    if (PlainNumber(c.conditions[k], c.format)) return "a plain number refused: " + message;
+    return {};
+  }
+  if (c.conditions.size() > 1 && !takesWire && message.find("has no dwire=") != std::string::npos)
+    return {};
+  return "case refused as malformed: " + message;
+}
+
+// The same case with reference=1 (and the conditions) gives the same events, then only reference
+// events: figures with texts a display can produce and that are numbers, and notes; none after
+// an error.
 inline std::string CheckReferenceEvents(const CommandCase& c, const std::string& line) {
   std::vector<std::string> items = c.items;
   items.push_back("reference=1");
+  if (c.conditions.size() > 0) items.push_back("f=" + EscapeText(c.conditions[0]));
+  if (c.conditions.size() > 1) items.push_back("dwire=" + EscapeText(c.conditions[1]));
   CliRunner runner(FormatSettings{U'.'});
   std::string withReference;
-  std::string why = RunCaseLine(runner, items, withReference);
-  if (!why.empty()) return "with reference=1, " + why;
+  try {
+    withReference = runner.runCase(items);
+  } catch (const MalformedCase& e) {
+    return CheckConditionRefusal(c, e.what());
+  } catch (const std::exception& e) {
+    return std::string("with reference=1, the case threw: ") + e.what();
+  }
+  std::string why;
   if (withReference.compare(0, line.size(), line) != 0)
     return "reference=1 changed the events: " + withReference;
   if (withReference.size() == line.size()) return {};
@@ -435,7 +491,19 @@ inline std::string CheckReferenceEvents(const CommandCase& c, const std::string&
     const std::size_t eq = event.find('=');
     if (event.rfind("reference.", 0) != 0 || eq == std::string::npos)
       return "not a reference event: " + event;
-    why = CheckDisplayText(event.substr(eq + 1), c.format);
+    const std::string value = event.substr(eq + 1);
+    if (event.rfind("reference.note=", 0) == 0) {
+      if (value.empty()) return "an empty note";
+      continue;
+    }
+    if (value == "INF" || value == "-INF" || value == "NAN") return "no figure: " + event;
+    // Lengths, resistances, masses, counts, frequencies are positive: a zero or a sign is a
+    // figure lost to underflow or overflow on the way.
+    const std::string name = event.substr(0, eq);
+    const bool signedFigure = name == "reference.L" || name == "reference.deviation" ||
+                              name == "reference.attenuation" || name == "reference.Aac";
+    if (!signedFigure && (value == "0" || value[0] == '-')) return "no figure: " + event;
+    why = CheckDisplayText(value, c.format);
     if (!why.empty()) return event + ": " + why;
   }
   return {};
