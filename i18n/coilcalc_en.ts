@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>Conditions</name>
+    <message>
+        <source>Частота «%1» — не число</source>
+        <translation>Frequency “%1” is not a number</translation>
+    </message>
+    <message>
+        <source>Частота должна быть больше нуля</source>
+        <translation>The frequency must be greater than zero</translation>
+    </message>
+    <message>
+        <source>Частота вне пределов моделей: задайте от %1 до %2 кГц</source>
+        <translation>Frequency outside the models: give %1 to %2 kHz</translation>
+    </message>
+    <message>
+        <source>Диаметр провода «%1» — не число</source>
+        <translation>Wire diameter “%1” is not a number</translation>
+    </message>
+    <message>
+        <source>Диаметр провода должен быть больше нуля</source>
+        <translation>The wire diameter must be greater than zero</translation>
+    </message>
+    <message>
+        <source>Диаметр провода вне пределов моделей: задайте от %1 до %2 мм</source>
+        <translation>Wire diameter outside the models: give %1 to %2 mm</translation>
+    </message>
+    <message>
+        <source>Провод %1 мм толще шага намотки l/N = %2 мм: на частоте не рассчитывается</source>
+        <translation>A %1 mm wire is thicker than the winding pitch l/N = %2 mm: no figures at the frequency</translation>
+    </message>
+    <message>
+        <source>Провод %1 мм не помещается в сечение обмотки (N·d² &gt; l·Dr, наибольший — %2 мм): на частоте не рассчитывается</source>
+        <translation>A %1 mm wire does not fit the winding section (N·d² &gt; l·Dr, the largest is %2 mm): no figures at the frequency</translation>
+    </message>
+    <message>
+        <source>Нет провода: на частоте не рассчитывается</source>
+        <translation>No wire: no figures at the frequency</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>:/help/calculate.html</source>
@@ -209,6 +248,94 @@
     <message>
         <source>d — диаметр провода по меди, без изоляции</source>
         <translation>d is the bare copper diameter, without insulation</translation>
+    </message>
+    <message>
+        <source>На частоте %1 кГц</source>
+        <translation>At %1 kHz</translation>
+    </message>
+    <message>
+        <source>Глубина скин-слоя δ</source>
+        <translation>Skin depth δ</translation>
+    </message>
+    <message>
+        <source>Сопротивление прямого провода (скин-эффект)</source>
+        <translation>Straight wire resistance (skin effect)</translation>
+    </message>
+    <message>
+        <source>Сопротивление катушки (скин-эффект и близость витков)</source>
+        <translation>Coil resistance (skin and proximity effect)</translation>
+    </message>
+    <message>
+        <source>Реактивное сопротивление 2πfL</source>
+        <translation>Reactance 2πfL</translation>
+    </message>
+    <message>
+        <source>Добротность Q</source>
+        <translation>Quality factor Q</translation>
+    </message>
+    <message>
+        <source>Собственная ёмкость</source>
+        <translation>Self-capacitance</translation>
+    </message>
+    <message>
+        <source>Частота собственного резонанса</source>
+        <translation>Self-resonant frequency</translation>
+    </message>
+    <message>
+        <source>Ослабление с сопротивлением на частоте</source>
+        <translation>Attenuation with the resistance at the frequency</translation>
+    </message>
+    <message>
+        <source>Q = %1</source>
+        <translation>Q = %1</translation>
+    </message>
+    <message>
+        <source>близко к собственному резонансу (f/fres = %1)</source>
+        <translation>near self-resonance (f/fres = %1)</translation>
+    </message>
+    <message>
+        <source>выше собственного резонанса (f/fres = %1)</source>
+        <translation>above self-resonance (f/fres = %1)</translation>
+    </message>
+    <message>
+        <source>f/fres = %1, не меньше %2: индуктивность, 2πfL и Q как у катушки без собственной ёмкости здесь неточны</source>
+        <translation>f/fres = %1, not below %2: the inductance, 2πfL and Q of a coil without self-capacitance are inexact here</translation>
+    </message>
+    <message>
+        <source>f/fres = %1: катушка выше собственного резонанса, добротности у неё нет</source>
+        <translation>f/fres = %1: the coil is above its self-resonance and has no quality factor</translation>
+    </message>
+    <message>
+        <source>Скин-эффект: точное решение для круглого провода (функции Бесселя), погрешность менее 1E-12</source>
+        <translation>Skin effect: the exact solution for a round wire (Bessel functions), error below 1E-12</translation>
+    </message>
+    <message>
+        <source>Близость витков: множитель Медхерста (1947) по его измерениям, разброс которых — несколько процентов</source>
+        <translation>Proximity effect: Medhurst’s factor (1947) from his measurements, which scatter by a few per cent</translation>
+    </message>
+    <message>
+        <source>Собственная ёмкость: формула Найта (2016), до 4,4 % от измерений Медхерста</source>
+        <translation>Self-capacitance: Knight’s formula (2016), within 4.4 % of Medhurst’s measurements</translation>
+    </message>
+    <message>
+        <source>Собственный резонанс: полуволновый резонанс провода на спирали (Найт, 2016), до 45 % выше измеренного</source>
+        <translation>Self-resonance: half-wave resonance of the wire on the helix (Knight, 2016), up to 45 % above the measured</translation>
+    </message>
+    <message>
+        <source>Близость витков: потери каждого витка в поле самой обмотки по её сечению; до 5 % от формулы Доуэлла при d/δ до 1,5, выше d/δ = 2 — оценка сверху</source>
+        <translation>Proximity effect: the loss of each turn in the winding’s own field over its section; within 5 % of Dowell’s formula up to d/δ = 1.5, an upper bound above d/δ = 2</translation>
+    </message>
+    <message>
+        <source>Собственная ёмкость и резонанс многослойной обмотки не даются: погрешность известных моделей не ограничена</source>
+        <translation>No self-capacitance or self-resonance for a multi-layer winding: the error of the known models has no bound</translation>
+    </message>
+    <message>
+        <source>Сопротивление на частоте: размеры катушки вне пределов модели</source>
+        <translation>Resistance at the frequency: the coil dimensions are outside the model</translation>
+    </message>
+    <message>
+        <source>Собственная ёмкость и резонанс: размеры катушки вне пределов модели</source>
+        <translation>Self-capacitance and resonance: the coil dimensions are outside the model</translation>
     </message>
 </context>
 <context>
@@ -570,6 +697,14 @@
     <message>
         <source>дБ</source>
         <translation>dB</translation>
+    </message>
+    <message>
+        <source>пФ</source>
+        <translation>pF</translation>
+    </message>
+    <message>
+        <source>кГц</source>
+        <translation>kHz</translation>
     </message>
 </context>
 </TS>
