@@ -31,6 +31,7 @@
 #include "app/desktop.h"
 #include "app/mainform.h"
 #include "calc/calcstate.h"
+#include "calc/reference.h"
 #include "calc/texts.h"
 
 namespace {
@@ -142,6 +143,7 @@ class LanguageTest : public QObject {
   void choosesFirstOfRussianOrATranslation_data();
   void choosesFirstOfRussianOrATranslation();
   void everyTextIsInTheDesktopsLanguage();
+  void referenceAtAFrequencyIsInTheLanguage();
 };
 
 void LanguageTest::choosesFirstOfRussianOrATranslation_data() {
@@ -249,6 +251,43 @@ void LanguageTest::everyTextIsInTheDesktopsLanguage() {
   // Number entry's and arithmetic's messages stay as they are in every language.
   QVERIFY(!modals.messages.filter(QStringLiteral("'x5' is not a valid floating point value"))
                .isEmpty());
+}
+
+void LanguageTest::referenceAtAFrequencyIsInTheLanguage() {
+  // The frame's conditions of the reference, as the windows' defaults compute them: every figure
+  // at a frequency, near and above self-resonance, a wire too thick, and each refusal of a
+  // condition's text.
+  auto* app = static_cast<CoilApplication*>(QCoreApplication::instance());
+  QVERIFY(app->setLanguage(DesktopLanguage()));
+  const FormatSettings& format = app->format();
+  const SingleLayerComputed single{5, 0.4, 1, 0.0334};
+  const MultiLayerComputed multi{1, 5, 2, 805, 6206.59};
+  const TurnsComputed turns{1, 5, 1, 2500, 629.59, 1.259};
+  const OptimalComputed optimal{5100, 2.0957, 310.12, 1, 8, 1.3459, true};
+  const std::pair<Computed, ReferenceConditions> cases[] = {
+      {single, {"100", ""}}, {single, {"200000", ""}}, {single, {"900000", ""}},
+      {multi, {"100", "1"}}, {multi, {"100", "3"}},    {multi, {"100", ""}},
+      {turns, {"10", ""}},   {optimal, {"1", ""}},
+  };
+  QStringList texts;
+  for (const auto& [computed, conditions] : cases) {
+    const ReferenceEstimate estimate = Estimate(computed, conditions, format);
+    texts << QString::fromStdString(estimate.text);
+    for (const ReferenceRow& row : estimate.table)
+      texts << QString::fromStdString(row.quantity + " " + row.unit);
+  }
+  for (const char* text : {"x", "0", "1E9"}) {
+    texts << QString::fromStdString(FrequencyProblem(text, format))
+          << QString::fromStdString(WireProblem(text, format));
+  }
+  QVERIFY(texts.join(QString()).contains(QStringLiteral("kHz")) ==
+          (app->language() == QLatin1String("en")));
+  if (app->language() == QLatin1String("en")) {
+    QStringList cyrillic = texts.filter(kCyrillic);
+    QVERIFY2(cyrillic.isEmpty(), qPrintable(cyrillic.join(QStringLiteral("\n"))));
+  } else {
+    QVERIFY(texts.filter(kCyrillic).size() > texts.size() / 2);
+  }
 }
 
 int main(int argc, char** argv) {
