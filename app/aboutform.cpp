@@ -18,7 +18,8 @@ namespace {
 // The site and mail texts are also the captions of Label4 and Label5 in the layout.
 const QString kSiteAddress = QStringLiteral("https://coilcalc.example.org");
 const QString kMailAddress = QStringLiteral("coilcalc@example.org");
-const QString kMailSubject = QStringLiteral("По поводу конструктивного расчета катушек");
+const char* const kMailSubject =
+    QT_TRANSLATE_NOOP("TAboutForm", "По поводу конструктивного расчета катушек");
 const QString kUpdatePage = QStringLiteral("/programms/tirnovel/tirnovel.html");
 
 const QColor kRestingColour(0, 0, 255);
@@ -95,7 +96,7 @@ void TAboutForm::Label4Click() { desktop_.openTarget(kSiteAddress); }
 
 void TAboutForm::Label5Click() {
   desktop_.openTarget(QStringLiteral("mailto:") + kMailAddress + QStringLiteral("?subject=") +
-                      kMailSubject);
+                      tr(kMailSubject));
 }
 
 void TAboutForm::Image1Click() { desktop_.openTarget(kSiteAddress + kUpdatePage); }

@@ -6,13 +6,15 @@
 #include <exception>
 
 #include "app/coilstyle.h"
+#include "app/language.h"
 #include "numtext/apptitle.h"
 #include "numtext/errors.h"
 #include "numtext/fpu.h"
 #include "qtglue/qtformat.h"
 #include "windows/errorbox.h"
 
-CoilApplication::CoilApplication(int& argc, char** argv) : QApplication(argc, argv) {
+CoilApplication::CoilApplication(int& argc, char** argv)
+    : QApplication(argc, argv), language_(kSourceLanguage) {
   InitFpu();
   setStyle(new CoilStyle(style()->name()));  // the style chosen, by -style or by default
   QString path = applicationFilePath();
@@ -22,7 +24,24 @@ CoilApplication::CoilApplication(int& argc, char** argv) : QApplication(argc, ar
   reloadFormat();
 }
 
-void CoilApplication::reloadFormat() { format_ = FormatFromEnvironment(); }
+void CoilApplication::reloadFormat() {
+  const TextTranslator* translator = format_.translator;
+  format_ = FormatFromEnvironment();
+  format_.translator = translator;
+}
+
+bool CoilApplication::setLanguage(const QString& language) {
+  removeTranslator(&translator_);
+  // Without a translation the core writes its sources, exactly as without a translator at all.
+  format_.translator = nullptr;
+  language_ = kSourceLanguage;
+  if (language == kSourceLanguage) return true;
+  if (!translator_.load(QStringLiteral(":/i18n/coilcalc_") + language)) return false;
+  installTranslator(&translator_);
+  format_.translator = &textTranslator_;
+  language_ = language;
+  return true;
+}
 
 bool CoilApplication::event(QEvent* event) {
   if (event->type() == QEvent::LocaleChange) reloadFormat();

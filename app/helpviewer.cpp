@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The coilcalc developers
 #include "app/helpviewer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QScreen>
 #include <QUrl>
@@ -20,6 +21,8 @@ HelpViewer::HelpViewer(Desktop& desktop, QWidget* parent)
   connect(this, &QTextBrowser::anchorClicked, this,
           [this](const QUrl& url) { desktop_.openTarget(url.toString(QUrl::PrettyDecoded)); });
 }
+
+QString HelpViewer::pagePath() { return QCoreApplication::translate("HelpViewer", kPagePath); }
 
 void HelpViewer::present(const QString& path) {
   QFile file(path);

@@ -10,6 +10,7 @@
 
 #include "app/coilapplication.h"
 #include "app/desktop.h"
+#include "app/language.h"
 #include "app/mainform.h"
 #include "calc/calcstate.h"
 #include "numtext/apptitle.h"
@@ -98,6 +99,7 @@ int main(int argc, char** argv) {
   if (request == Request::Text && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
   CoilApplication app(argc, argv);
+  app.setLanguage(DesktopLanguage());
   QCoreApplication::setApplicationVersion(QStringLiteral(COILCALC_VERSION));
   if (!AnswerOptions(app)) return 1;
   CalcState state;

@@ -90,8 +90,8 @@ Tmainform::Tmainform(Desktop& desktop, QWidget* parent)
   connect(ui_->help, &QAction::triggered, this,
           [this] { RunReportingErrors([this] { helpClick(); }); });
   connect(ui_->About, &QAction::triggered, this, &Tmainform::AboutClick);
-  // F10 opens the first menu, as on other desktops: the mnemonics are Cyrillic letters, which a
-  // Latin keyboard layout cannot type.
+  // F10 opens the first menu, as on other desktops: in Russian the mnemonics are Cyrillic letters,
+  // which a Latin keyboard layout cannot type.
   auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
   connect(menuKey, &QShortcut::activated, this,
           [this] { ui_->MainMenu->setActiveAction(ui_->Filer->menuAction()); });
@@ -104,7 +104,7 @@ Tmainform::Tmainform(Desktop& desktop, QWidget* parent)
   connect(ui_->MdiArea, &QMdiArea::subWindowActivated, this, &Tmainform::showReference);
 
   helpViewer_ = new HelpViewer(desktop_, this);
-  helpPage_ = QString::fromLatin1(HelpViewer::kPagePath);
+  helpPage_ = HelpViewer::pagePath();
   helpViewer_->setWindowIcon(ProgramIcon());
 }
 

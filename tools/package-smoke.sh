@@ -45,7 +45,8 @@ xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 for _ in $(seq 50); do DISPLAY=$display xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
-DISPLAY=$display /usr/bin/coilcalc &
+# In Russian whatever this machine's locale: the title and the keys below are the Russian ones.
+env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=ru_RU.UTF-8 DISPLAY="$display" /usr/bin/coilcalc &
 app=$!
 window=$(DISPLAY=$display timeout 20 xdotool search --sync --limit 1 --onlyvisible --class coilcalc)
 shown=$(DISPLAY=$display xdotool getwindowname "$window")

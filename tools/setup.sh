@@ -13,6 +13,7 @@ libraries=(
 )
 packages=(
   cmake ninja-build g++ pkg-config qt6-base-dev-tools "${libraries[@]}"
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools python3
   scdoc clang-format
   fonts-dejavu-core fonts-liberation2
 )

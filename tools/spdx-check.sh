@@ -19,9 +19,11 @@ copyright='Copyright (C) 2026 The coilcalc developers'
 syntax() {
   case "$1" in
     tests/fuzz/corpus/* | tests/fuzz/seeds/*) echo - ;;
-    *.png | *.pbm | *.xpm | *.svg | *.md | LICENSE | packaging/copyright | packaging/changelog | .gitignore | .clang-format) echo - ;;
+    # lupdate writes a translation whole and keeps no comment in it.
+    i18n/*.ts) echo - ;;
+    *.png | *.pbm | *.xpm | *.svg | *.md | LICENSE | packaging/copyright | packaging/changelog | .gitignore) echo - ;;
     *.cpp | *.h | *.inc) echo // ;;
-    CMakeLists.txt | */CMakeLists.txt | *.cmake | *.sh | *.py | *.desktop | .ci/run) echo '#' ;;
+    CMakeLists.txt | */CMakeLists.txt | *.cmake | *.sh | *.py | *.desktop | .ci/run | .clang-format) echo '#' ;;
     *.ui | *.qrc | *.html | *.xml) echo '<!--' ;;
     *.scd) echo ';' ;;
     *) echo '?' ;;

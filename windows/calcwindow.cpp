@@ -5,11 +5,13 @@
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPixmap>
 #include <QToolTip>
 #include <QWidget>
 #include <algorithm>
@@ -75,6 +77,11 @@ void LoadCalculatorResources() {
   (void)accessible;
 }
 
+void ShowPictureInLanguage(QLabel& image, const char* path) {
+  const QString translated = QCoreApplication::translate("Pictures", path);
+  if (translated != QLatin1String(path)) image.setPixmap(QPixmap(translated));
+}
+
 void SetUpCalculatorLook(QWidget& window) {
   QFont font = window.font();
   font.setFamily(QStringLiteral("MS Sans Serif"));
@@ -119,7 +126,7 @@ ReferenceLine* ReferenceLine::of(const QWidget& window) {
 }
 
 QString ReferenceLine::description() const {
-  return warning_ && !text_.isEmpty() ? QStringLiteral("Предупреждение: ") + text_ : text_;
+  return warning_ && !text_.isEmpty() ? tr("Предупреждение: %1").arg(text_) : text_;
 }
 
 void ReferenceLine::set(const QString& text, bool warning, const QString& table) {

@@ -28,6 +28,15 @@ class QWidget;
 // accessibility on, Qt makes and keeps a control's interface as soon as the control is created.
 void LoadCalculatorResources();
 
+// The multi-layer coil's picture in three layouts. Its path is a text of the translation: a
+// language whose captions call Dвн otherwise names a picture of its own.
+//: The picture with the labels (Dвн, Dr, l, r) in this language: a path in the resources.
+inline constexpr const char* kMultiLayerPicture =
+    QT_TRANSLATE_NOOP("Pictures", ":/pictures/mnogosl.pbm");
+// Shows in image the picture that the interface's language names for path, where it names
+// another; the layout's own picture stays otherwise.
+void ShowPictureInLanguage(QLabel& image, const char* path);
+
 // Font "MS Sans Serif" 8 pt (or a substitute of the same widths), button-face background.
 void SetUpCalculatorLook(QWidget& window);
 

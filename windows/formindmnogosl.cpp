@@ -11,6 +11,7 @@ TFormIndMnogosl::TFormIndMnogosl(const WindowServices& services, QWidget* parent
   LoadCalculatorResources();
   ui_->setupUi(this);
   SetUpCalculator(*this, *ui_->BitBtn1, &TFormIndMnogosl::BitBtn1Click);
+  ShowPictureInLanguage(*ui_->Image1, kMultiLayerPicture);
 }
 
 TFormIndMnogosl::~TFormIndMnogosl() = default;

@@ -46,6 +46,7 @@ TFormopt::TFormopt(const WindowServices& services, QWidget* parent)
   LoadCalculatorResources();
   ui_->setupUi(this);
   SetUpCalculator(*this, *ui_->start, &TFormopt::startClick);
+  ShowPictureInLanguage(*ui_->Image1, kMultiLayerPicture);
   // clicked comes once per change by mouse or Space, after the state has changed, and never for
   // a change made by the program.
   RunOnClick(*ui_->CheckBox1, *this, &TFormopt::CheckBox1Click);

@@ -11,6 +11,7 @@ TFormVitkmnogosl::TFormVitkmnogosl(const WindowServices& services, QWidget* pare
   LoadCalculatorResources();
   ui_->setupUi(this);
   SetUpCalculator(*this, *ui_->start, &TFormVitkmnogosl::startClick);
+  ShowPictureInLanguage(*ui_->Image1, kMultiLayerPicture);
 }
 
 TFormVitkmnogosl::~TFormVitkmnogosl() = default;
