@@ -2,7 +2,8 @@
 // Copyright (C) 2026 The coilcalc developers
 // Arbitrary texts in every field of every calculator (both modes of the optimal coil) through the
 // case runner: outputs a display can produce, a notice or an error of a known kind, nothing else
-// thrown, the same events when run again, and with reference=1 the same events and reference
+// thrown, the same events when run again, and with reference=1 (and the reference's working
+// frequency f= and wire dwire= from the texts after the fields) the same events and reference
 // events after them.
 #include <cstdlib>
 

@@ -12,9 +12,13 @@
 //   CheckCommands       byte 0 picks the calculator, its mode and the separator; the rest holds
 //                       the input field texts in screen order, separated by 0xFF bytes (a byte no
 //                       UTF-8 text holds); fields not given keep the texts the window starts with.
-//                       The slow count-by-count turns walks are skipped, in the fuzz target
+//                       Two more texts after the fields are the reference's f= (kHz) and dwire=
+//                       (mm). The slow count-by-count turns walks are skipped, in the fuzz target
 //                       unless COILCALC_FUZZ_SLOW_WALKS is set. Each case runs once more with
-//                       reference=1, which may only append reference events.
+//                       reference=1 and those two items, which may only append reference events
+//                       (figures that are numbers, positive where the quantity is, and notes), or
+//                       refuse an f= or dwire= that is no plain number, or dwire= where the window
+//                       winds its own wire.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -277,6 +281,7 @@ inline CommandCase DecodeCommandCase(const std::uint8_t* data, std::size_t size)
   CommandCase c{&all[slot < all.size() ? slot : all.size() - 1],
                 slot == all.size(),
                 FormatSettings{SeparatorFor(selector / (all.size() + 1))},
+                {},
                 {},
                 {}};
   for (const InputField& input : c.calculator->inputs) c.texts.push_back(input.initialText);
