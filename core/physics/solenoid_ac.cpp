@@ -131,26 +131,31 @@ double CosPitchSquared(double D, double l, double N) {
 
 // The sheath helix at its half-wave resonance. With β = π/l there, x = τa lies in (0, π a/l),
 // and the dispersion relation becomes an equation in x alone,
-//   x² I0K0/(I1K1) · tan²ψ + x² - (π a/l)² = 0,
-// whose left side grows with x from -(π a/l)² to a positive value at x = π a/l. Its root gives
-// k a = sqrt((π a/l)² - x²).
+//   x² (R(x) tan²ψ + 1) = (π a/l)²,   R = I0K0/(I1K1),
+// whose left side grows with x from 0 to more than the right side at x = π a/l. It is solved for
+// ln x, which takes a sparse helix's tiny root in as few steps as any; then
+// k a = x tanψ sqrt(R(x)), the form without the cancellation of sqrt((π a/l)² - x²) where the
+// turns lie dense.
 std::optional<double> HalfWaveWavenumber(double a, double l, double tanPsi) {
   const double top = kPi * a / l;
-  const auto equation = [&](double x) {
-    const double ratio =
-        boost::math::cyl_bessel_i(0, x, Policy()) * boost::math::cyl_bessel_k(0, x, Policy()) /
-        (boost::math::cyl_bessel_i(1, x, Policy()) * boost::math::cyl_bessel_k(1, x, Policy()));
-    return x * x * (ratio * tanPsi * tanPsi + 1) - top * top;
+  const auto ratio = [](double x) {
+    return boost::math::cyl_bessel_i(0, x, Policy()) * boost::math::cyl_bessel_k(0, x, Policy()) /
+           (boost::math::cyl_bessel_i(1, x, Policy()) * boost::math::cyl_bessel_k(1, x, Policy()));
   };
-  double low = top * 1e-9, high = top;
+  const auto equation = [&](double y) {
+    const double x = std::exp(y), q = (x / top) * (x / top);
+    return (q - 1) + q * ratio(x) * tanPsi * tanPsi;  // positive at x = top however dense
+  };
+  // At x = e^-600 top the left side is below 1e-500 (R < 3000, tanψ < 1e13 in the domain).
+  double low = std::log(top) - 600, high = std::log(top) + 1e-12;  // exp(high) > top, rounded
   const double fLow = equation(low), fHigh = equation(high);
   if (!(fLow < 0 && fHigh > 0)) return std::nullopt;
   std::uintmax_t steps = 100;  // toms748 converges in far fewer; this bounds it
   const auto root = boost::math::tools::toms748_solve(equation, low, high, fLow, fHigh,
                                                       boost::math::tools::eps_tolerance<double>(50),
                                                       steps, Policy());
-  const double x = (root.first + root.second) / 2;
-  return Result(std::sqrt((top - x) * (top + x)) / a);
+  const double x = std::exp((root.first + root.second) / 2);
+  return Result(x * tanPsi * std::sqrt(ratio(x)) / a);
 }
 
 }  // namespace
