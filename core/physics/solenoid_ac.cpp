@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The coilcalc developers
 #include "physics/solenoid_ac.h"
 
+#include <algorithm>
 #include <array>
 #include <boost/math/policies/policy.hpp>
 #include <boost/math/special_functions/bessel.hpp>
@@ -29,6 +30,8 @@ constexpr double kShortest = 1e-6, kLongest = 1e6;  // cm
 constexpr double kFewestTurns = 1, kMostTurns = 1e7;
 // Knight's formula and the sheath helix rest on coils from l/D = 0.1 up.
 constexpr double kShortestShape = 0.1;
+// How far above 1 a wire's d/p may round and still be the close-wound wire d = p.
+constexpr double kPitchRounding = 1e-12;
 
 bool Length(double x) { return std::isfinite(x) && x >= kShortest && x <= kLongest; }
 bool Turns(double N) { return std::isfinite(N) && N >= kFewestTurns && N <= kMostTurns; }
@@ -172,9 +175,10 @@ std::optional<double> SingleLayerProximityFactor(double D, double l, double N, d
     return std::nullopt;
   }
   if (!(f >= kMinFrequency && f <= kMaxFrequency)) return std::nullopt;
+  // A wire as thick as the pitch l/N, as computed, is close-wound: d·N/l may round to just above 1.
   const double dOverP = d * N / l;
-  if (!(dOverP <= 1)) return std::nullopt;
-  const std::optional<double> phi = MedhurstProximity(l / D, dOverP);
+  if (!(dOverP <= 1 + kPitchRounding)) return std::nullopt;
+  const std::optional<double> phi = MedhurstProximity(l / D, std::min(dOverP, 1.0));
   const std::optional<double> share = ProximityShare(d, f);
   if (!phi || !share) return std::nullopt;
   return Result(1 + (*phi - 1) * *share);

@@ -10,6 +10,7 @@
 
 #include "physics/roundwire.h"
 #include "physics/solenoid_ac.h"
+#include "physics/wire.h"
 
 namespace {
 
@@ -64,6 +65,13 @@ TEST(ProximityFactor, BetweenTheTablesPointsAndTurnsFarApart) {
     EXPECT_TRUE(phi > std::min(a, b) && phi < std::max(a, b)) << c[0] << ", " << c[1];
   }
   EXPECT_LT(MedhurstProximity(1, 0.05).value() - 1, 0.03);
+  // The wire as thick as the pitch l/N (the largest that fits) is close-wound, however l/N rounds.
+  for (double N = 1; N < 200; ++N) {
+    for (const double l : {0.1, 0.3, 0.7, 1.1, 2.9, 9.7}) {
+      EXPECT_TRUE(SingleLayerProximityFactor(20, l, N, HelixPitch(N, l).value(), 1e6))
+          << N << ", " << l;
+    }
+  }
 }
 
 // As the skin effect fades, Rac -> Rdc and Rac - Rdc grows as f^2 (Rac/Rdc = F·factor), the
