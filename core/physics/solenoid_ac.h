@@ -25,11 +25,11 @@ namespace physics {
 // at strong skin effect (d many skin depths), tabulated for l/D = 0, 0.2 ... 1, 2 ... 10, ∞ and
 // d/p = 1, 0.9 ... 0.1. The table is in solenoid_ac.cpp as data (as the paper is reproduced,
 // docs/reference-ac.md), with the limit of turns far apart (d/p = 0: Phi = 1, the straight wire)
-// as an eleventh column. Between its points Phi is
-// interpolated by monotone piecewise cubics (Fritsch-Carlson): along d/p within each row, then
-// across the rows in l/(l + D), which takes the row l/D = ∞ to 1. At the table's points it
-// gives Medhurst's values themselves; his own scatter about his smoothed table is a few percent.
-// The whole quadrant 0 <= d/p <= 1, 0 < l/D < ∞ is covered: nothing is extrapolated, and a wire
+// as an eleventh column. Between its points Phi is interpolated by monotone piecewise cubics
+// (Fritsch-Carlson): along d/p within each row, then across the rows in l/(l + D), which takes
+// the row l/D = ∞ to 1. At the table's points it gives Medhurst's values themselves (measured
+// values, to three figures); between two neighbouring points it stays between their values. The
+// whole quadrant 0 <= d/p <= 1, 0 < l/D < ∞ is covered: nothing is extrapolated, and a wire
 // thicker than the pitch is refused.
 //
 // Blend: Rac/Rskin = 1 + (Phi - 1)·w, where w is the share of the neighbours' field in the loss
@@ -56,10 +56,10 @@ std::optional<double> MedhurstProximity(double lOverD, double dOverP);
 // ψ = atan(p/(π D)) and the shape function kc = 0.717439 (D/l) + 0.933048 (D/l)^1.5 + 0.106
 // (D/l)^2 (l/D -> ∞ gives his asymptotic long-coil form 4 ε0 εx l/π). εi, εx: the relative
 // permittivity inside the coil and outside it.
-// Domain: l/D >= 0.1, the shortest of Medhurst's measured coils, on which the formula rests.
+// Domain: l/D >= 0.1, the shortest shape of Medhurst's measurements, on which the formula rests.
 // Accuracy measured (tests/core/ac_single_test.cpp, SelfCapacitance.*): against Medhurst's
-// published H = Cs/D for coils on polystyrene rods (εi = 2.5) from l/D = 0.1 to 20, within
-// 4.4 % at every row (l/D = 3.5), 1.9 % typical (the median |error|).
+// published H = Cs/D for coils on polystyrene rods (εi = 2.5), 29 shapes from l/D = 0.1 to 20:
+// worst 4.4 % (at l/D = 3.5), typical 1.9 % (the median |error|).
 //   SingleLayerSelfCapacitance(0.4, 1, 5) -> 0.178 pF (window defaults)
 std::optional<double> SingleLayerSelfCapacitance(double D, double l, double N);
 // The same formula with other permittivities inside (εi) and outside (εx) the coil, both in
