@@ -64,6 +64,13 @@ TEST(ProximityFactor, BetweenTheTablesPointsAndTurnsFarApart) {
     const double b = MedhurstProximity(c[0], c[1] + 0.05).value();
     EXPECT_TRUE(phi > std::min(a, b) && phi < std::max(a, b)) << c[0] << ", " << c[1];
   }
+  const double across[][3] = {
+      {0.5, 0.4, 0.6}, {1.5, 1, 2}, {3, 2, 4}, {9, 8, 10}, {50, 10, INFINITY}};
+  for (const auto& c : across) {  // between two rows, at d/p = 1
+    const double phi = MedhurstProximity(c[0], 1).value();
+    const double a = MedhurstProximity(c[1], 1).value(), b = MedhurstProximity(c[2], 1).value();
+    EXPECT_TRUE(phi >= std::min(a, b) && phi <= std::max(a, b)) << c[0];
+  }
   EXPECT_LT(MedhurstProximity(1, 0.05).value() - 1, 0.03);
   // The wire as thick as the pitch l/N (the largest that fits) is close-wound, however l/N rounds.
   for (double N = 1; N < 200; ++N) {
