@@ -220,8 +220,8 @@ std::optional<double> AirResonance(double D, double l, double N) {
 // The resonance with the permittivity εi inside the helix and εx outside (Yurkov's sheath helix
 // with a dielectric core). For the n = 0 wave, τi² = β² - εi k², τx² = β² - εx k², xi = τi a,
 // xx = τx a, the boundary conditions of the sheath give
-//   tan²ψ [xi I0(xi)/I1(xi) + xx K0(xx)/K1(xx)] = (ka)² [εi I1(xi)/(xi I0(xi)) + εx K1(xx)/(xx
-//   K0(xx))],
+//   tan²ψ [xi I0(xi)/I1(xi) + xx K0(xx)/K1(xx)]
+//     = (ka)² [εi I1(xi)/(xi I0(xi)) + εx K1(xx)/(xx K0(xx))],
 // which is the air relation where εi = εx = 1. At a given β its slow wave (k < β/sqrt(max ε)) is
 // found in ln(k) and the loaded line's resonance over β, each a bracketed root.
 std::optional<double> DielectricResonance(double D, double l, double N, double epsInside,

@@ -71,19 +71,19 @@ std::optional<double> SolenoidSelfCapacitance(double D, double l, double N, doub
 //
 // Model: the coil is a line of length l that carries the n = 0 wave of the sheath helix
 // (Ollendorff's model of the helix as a cylinder conducting only along the turns), open at both
-// ends, and its two ends are joined by the part of the self-capacitance that the line does not
-// carry. Sources: D. W. Knight, "The self-resonance and self-capacitance of solenoid coils"
-// (2016): the parallel self-resonance is the λ/2 resonance of the wire, the wave travelling with
-// the sheath helix's velocity, and Cs = Cline + Cend, where Cline = 4 ε0 εx l/(π cos²ψ) is his
-// long-coil asymptote (the wave's own delay) and Cend the shape term kc (1 + εi/εx)/2 of the
-// formula above (the ends' field, large for short coils). The sheath's dispersion relation at the
-// axial phase constant β, with x = τa, a = D/2, k = 2πf/c,
+// ends, its two ends joined by the part of the self-capacitance that the line does not carry.
+// From D. W. Knight, "The self-resonance and self-capacitance of solenoid coils" (2016): the
+// parallel self-resonance is the λ/2 resonance of the wire, the wave travelling with the sheath
+// helix's velocity; and his Cs above, which this model splits into the line's part
+// 4 ε0 εx l/(π cos²ψ) (his long-coil asymptote, the wave's own delay) and the end capacitance
+// Cend = 4 ε0 εx l/(π cos²ψ)·kc (1 + εi/εx)/2 (the ends' field, large for short coils). The
+// sheath's dispersion relation at the axial phase constant β, with x = τa, a = D/2, k = 2πf/c,
 //   (τa)² I0(τa)K0(τa) / [I1(τa)K1(τa)] = (k a cot ψ)²,   β² = k² + τ²,
 // gives the line's impedance Z0 = ωL'/β with L' = μ0 n² π a²·2 I1K1 (n = N/l), and the
 // resonance is where tan(βl/2) = 1/(2ωCend·Z0): the sheath's half-wave β·l = π where Cend -> 0
 // (long coils), the lumped 1/(2π sqrt(L·Cend)) where βl is small (short coils). No parameter
-// is fitted to resonances. The combination of the sheath line with Knight's end term is this
-// program's; Knight gives the parts and an empirical long-coil correction not reproduced here.
+// is fitted to resonances. The split and the loaded line are this program's; Knight's own
+// empirical long-coil correction is not used (its form was not at hand).
 // Domain: l/D >= 0.1 (Knight's formula and a sheath need a tube, not a ring), at least one turn.
 // Accuracy measured (SelfResonance.* in the tests): against the only published free coils found,
 // A. Pettit's one wire (3.561 m of 1.83 mm) wound as about 30 turns of 37 mm and stretched: +5.6 %
@@ -98,8 +98,8 @@ std::optional<double> SingleLayerSelfResonance(double D, double l, double N);
 // The same model with the permittivity εi inside the helix (a solid former) and εx outside it,
 // both in [1, 100]: the sheath helix with a dielectric core (A. S. Yurkov, "To the theory of
 // helical waveguides", arXiv:2512.00066, 2025), the relation above becoming
-//   tan²ψ [xi I0(xi)/I1(xi) + xx K0(xx)/K1(xx)] = (ka)² [εi I1(xi)/(xi I0(xi)) + εx K1(xx)/(xx
-//   K0(xx))]
+//   tan²ψ [xi I0(xi)/I1(xi) + xx K0(xx)/K1(xx)]
+//     = (ka)² [εi I1(xi)/(xi I0(xi)) + εx K1(xx)/(xx K0(xx))]
 // with xi = a sqrt(β² - εi k²), xx = a sqrt(β² - εx k²), and Cend from Knight's weighting of εi
 // and εx. With εi = εx = ε it is the air figure over sqrt(ε). Nothing where the sheath has no wave
 // slower than light in both media (a core denser than the outside on a sparse helix).
@@ -109,9 +109,10 @@ std::optional<double> SolenoidSelfResonance(double D, double l, double N, double
 // The ratio f/fres (fres from SingleLayerSelfResonance) from which the lumped figures at f (Rac,
 // X = 2πfL, Q) are marked as near the self-resonance. The apparent inductance of L beside its
 // self-capacitance, L/(1 - (f/fres)²), is 1 % above L at f/fres = 0.1, 10 % at 0.3. At this limit
-// it is 2.3 % above L if the modelled resonance is right; were the real resonance 14 % below the
-// modelled one (the largest departure on the measured coils) the real f/fres would be 0.174 and
-// the departure 3.1 %, within the few percent the other reference figures carry.
+// it is 2.3 % above L if the modelled resonance is right. On the measured coils the model departs
+// by up to 14 %; were the real resonance 14 % below the modelled one, the
+// real f/fres would be 0.174 and the departure 3.1 %, within the few percent the other reference
+// figures carry.
 constexpr double kLumpedLimit = 0.15;
 
 }  // namespace physics
