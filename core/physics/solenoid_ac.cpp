@@ -173,14 +173,17 @@ struct Line {
   }
 };
 
-// TOMS 748 on a bracket [low, high] whose ends have opposite signs; nothing if they do not.
+// TOMS 748 on a bracket [low, high] whose ends have opposite signs; nothing if they do not, or if
+// the bracket it ends on does not (a non-finite value met on the way).
 template <class F>
 std::optional<double> Root(F f, double low, double high) {
+  const auto opposite = [](double a, double b) { return (a <= 0 && b >= 0) || (a >= 0 && b <= 0); };
   const double fLow = f(low), fHigh = f(high);
   if (!(fLow < 0 && fHigh > 0) && !(fLow > 0 && fHigh < 0)) return std::nullopt;
   std::uintmax_t steps = 100;  // converges in far fewer; this bounds it
   const auto root = boost::math::tools::toms748_solve(
       f, low, high, fLow, fHigh, boost::math::tools::eps_tolerance<double>(50), steps, Policy());
+  if (!opposite(f(root.first), f(root.second))) return std::nullopt;
   return (root.first + root.second) / 2;
 }
 
