@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The coilcalc developers
 #include "physics/solenoid_ac.h"
 
+#include <algorithm>
 #include <array>
 #include <boost/math/policies/policy.hpp>
 #include <boost/math/special_functions/bessel.hpp>
@@ -21,18 +22,23 @@ using Policy =
                bp::evaluation_error<bp::ignore_error>, bp::overflow_error<bp::ignore_error>>;
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr double kEpsilon0 = 8.8541878128e-12;  // F/m
-constexpr double kLight = 2.99792458e10;        // cm/s
+constexpr double kEpsilon0 = 8.8541878128e-12;          // F/m
+constexpr double kLight = 2.99792458e10;                // cm/s
+constexpr double kMu0 = 4e-9 * 3.14159265358979323846;  // H/cm
 
 // The coils the functions take (see the header).
 constexpr double kShortest = 1e-6, kLongest = 1e6;  // cm
 constexpr double kFewestTurns = 1, kMostTurns = 1e7;
 // Knight's formula and the sheath helix rest on coils from l/D = 0.1 up.
 constexpr double kShortestShape = 0.1;
+// How far above 1 a wire's d/p may round and still be the close-wound wire d = p.
+constexpr double kPitchRounding = 1e-12;
 
 bool Length(double x) { return std::isfinite(x) && x >= kShortest && x <= kLongest; }
 bool Turns(double N) { return std::isfinite(N) && N >= kFewestTurns && N <= kMostTurns; }
 bool Coil(double D, double l, double N) { return Length(D) && Length(l) && Turns(N); }
+
+bool Permittivity(double e) { return std::isfinite(e) && e >= 1 && e <= 100; }
 
 std::optional<double> Result(double value) {
   if (!std::isfinite(value)) return std::nullopt;
@@ -129,28 +135,132 @@ double CosPitchSquared(double D, double l, double N) {
   return 1 / (1 + (p / turn) * (p / turn));
 }
 
-// The sheath helix at its half-wave resonance. With β = π/l there, x = τa lies in (0, π a/l),
-// and the dispersion relation becomes an equation in x alone,
-//   x² I0K0/(I1K1) · tan²ψ + x² - (π a/l)² = 0,
-// whose left side grows with x from -(π a/l)² to a positive value at x = π a/l. Its root gives
-// k a = sqrt((π a/l)² - x²).
-std::optional<double> HalfWaveWavenumber(double a, double l, double tanPsi) {
-  const double top = kPi * a / l;
-  const auto equation = [&](double x) {
-    const double ratio =
-        boost::math::cyl_bessel_i(0, x, Policy()) * boost::math::cyl_bessel_k(0, x, Policy()) /
-        (boost::math::cyl_bessel_i(1, x, Policy()) * boost::math::cyl_bessel_k(1, x, Policy()));
-    return x * x * (ratio * tanPsi * tanPsi + 1) - top * top;
+// The modified Bessel functions of orders 0 and 1 at one argument.
+struct Bessel {
+  double i0, i1, k0, k1;
+};
+Bessel At(double x) {
+  namespace bm = boost::math;
+  return {bm::cyl_bessel_i(0, x, Policy()), bm::cyl_bessel_i(1, x, Policy()),
+          bm::cyl_bessel_k(0, x, Policy()), bm::cyl_bessel_k(1, x, Policy())};
+}
+// R = I0K0/(I1K1) of the sheath helix in air, at x = τa.
+double BesselRatio(double x) {
+  const Bessel b = At(x);
+  return b.i0 * b.k0 / (b.i1 * b.k1);
+}
+
+// The capacitance in F between the coil's two ends outside the line: the shape term of Knight's
+// self-capacitance, Cs less its long-coil part 4 ε0 εx l/(π cos²ψ).
+double EndCapacitance(double D, double l, double N, double epsInside, double epsOutside) {
+  return 4 * kEpsilon0 * epsOutside * l * 1e-2 / kPi * ShapeFunction(D / l) *
+         (1 + epsInside / epsOutside) / 2 / CosPitchSquared(D, l, N);
+}
+
+// The free coil as the sheath helix's wave on a line of length l, both ends open and joined by
+// the end capacitance Cend. By symmetry the centre is a voltage node; each half is a line of
+// length l/2 shorted there, Z0 = ωL'/β, L' = μ0 n² π a²·2/S the sheath's inductance per unit
+// length at the wave's β (S = x I0/I1 + x K0/K1 = 1/(I1K1) in air), and the resonance is where
+//   tan(βl/2) = 1/(2ωCend·Z0),   i.e.   h = 2ω²Cend L' sin(βl/2) - β cos(βl/2) = 0,
+// with βl/2 in (0, π/2]: h < 0 as β -> 0, h > 0 at the sheath's half-wave β = π/l.
+struct Line {
+  double a, l, n, cend;
+  // h at the axial phase constant beta (1/cm), the wave number k (1/cm) and S.
+  double operator()(double beta, double k, double s) const {
+    const double omega = k * kLight, inductance = kMu0 * n * n * kPi * a * a * 2 / s;  // H/cm
+    return 2 * omega * omega * cend * inductance * std::sin(beta * l / 2) -
+           beta * std::cos(beta * l / 2);
+  }
+};
+
+// TOMS 748 on a bracket [low, high] whose ends have opposite signs; nothing if they do not, or if
+// the bracket it ends on does not (a non-finite value met on the way).
+template <class F>
+std::optional<double> Root(F f, double low, double high) {
+  const auto opposite = [](double a, double b) { return (a <= 0 && b >= 0) || (a >= 0 && b <= 0); };
+  const double fLow = f(low), fHigh = f(high);
+  if (!(fLow < 0 && fHigh > 0) && !(fLow > 0 && fHigh < 0)) return std::nullopt;
+  std::uintmax_t steps = 100;  // converges in far fewer; this bounds it
+  const auto root = boost::math::tools::toms748_solve(
+      f, low, high, fLow, fHigh, boost::math::tools::eps_tolerance<double>(50), steps, Policy());
+  if (!opposite(f(root.first), f(root.second))) return std::nullopt;
+  return (root.first + root.second) / 2;
+}
+
+// The resonance in air. With x = τa, the dispersion relation gives β and k explicitly,
+//   (βa)² = x² (R(x) tan²ψ + 1),   k a = x tanψ sqrt(R(x)),   R = I0K0/(I1K1),
+// (the form without the cancellation of sqrt((βa)² - x²) where the turns lie dense), and βa rises
+// with x from 0. Both roots are found in ln x, which takes a sparse helix's tiny x in as few steps
+// as any: first x at the half-wave β = π/l, then the loaded line's resonance below it.
+std::optional<double> AirResonance(double D, double l, double N) {
+  const double a = D / 2, tanPsi = (l / N) / (kPi * D), top = kPi * a / l;
+  const auto halfWave = [&](double y) {
+    const double x = std::exp(y), q = (x / top) * (x / top);
+    return (q - 1) + q * BesselRatio(x) * tanPsi * tanPsi;  // positive at x = top however dense
   };
-  double low = top * 1e-9, high = top;
-  const double fLow = equation(low), fHigh = equation(high);
-  if (!(fLow < 0 && fHigh > 0)) return std::nullopt;
-  std::uintmax_t steps = 100;  // toms748 converges in far fewer; this bounds it
-  const auto root = boost::math::tools::toms748_solve(equation, low, high, fLow, fHigh,
-                                                      boost::math::tools::eps_tolerance<double>(50),
-                                                      steps, Policy());
-  const double x = (root.first + root.second) / 2;
-  return Result(std::sqrt((top - x) * (top + x)) / a);
+  // At x = e^-600 top the left side is below 1e-500 (R < 3000, tanψ < 1e13 in the domain).
+  const double yTop = std::log(top);
+  const std::optional<double> yHalf = Root(halfWave, yTop - 600, yTop + 1e-12);
+  if (!yHalf) return std::nullopt;
+  const Line line{a, l, N / l, EndCapacitance(D, l, N, 1, 1)};
+  const auto wave = [&](double y, double* k) {
+    const double x = std::exp(y);
+    const Bessel b = At(x);
+    const double r = b.i0 * b.k0 / (b.i1 * b.k1);
+    *k = x * tanPsi * std::sqrt(r) / a;
+    const double beta = x * std::sqrt(r * tanPsi * tanPsi + 1) / a;
+    return line(beta, *k, 1 / (b.i1 * b.k1));
+  };
+  double k = 0;
+  const auto loaded = [&](double y) { return wave(y, &k); };
+  // At e^-300 of the half-wave x, ω² and β are e^-600 and e^-300 of theirs there: h < 0.
+  const std::optional<double> y = Root(loaded, *yHalf - 300, *yHalf);
+  if (!y) return std::nullopt;
+  wave(*y, &k);
+  return Result(k * kLight / (2 * kPi));
+}
+
+// The resonance with the permittivity εi inside the helix and εx outside (Yurkov's sheath helix
+// with a dielectric core). For the n = 0 wave, τi² = β² - εi k², τx² = β² - εx k², xi = τi a,
+// xx = τx a, the boundary conditions of the sheath give
+//   tan²ψ [xi I0(xi)/I1(xi) + xx K0(xx)/K1(xx)]
+//     = (ka)² [εi I1(xi)/(xi I0(xi)) + εx K1(xx)/(xx K0(xx))],
+// which is the air relation where εi = εx = 1. At a given β its slow wave (k < β/sqrt(max ε)) is
+// found in ln(k) and the loaded line's resonance over β, each a bracketed root.
+std::optional<double> DielectricResonance(double D, double l, double N, double epsInside,
+                                          double epsOutside) {
+  const double a = D / 2, tanPsi = (l / N) / (kPi * D);
+  const Line line{a, l, N / l, EndCapacitance(D, l, N, epsInside, epsOutside)};
+  double k = 0, s = 0;
+  const auto wave = [&](double beta) -> std::optional<double> {
+    const double kTop = beta / std::sqrt(std::max(epsInside, epsOutside));
+    const auto sheath = [&](double y) {
+      const double kk = std::exp(y);
+      const double xi = std::sqrt(std::max(beta * beta - epsInside * kk * kk, 0.0)) * a;
+      const double xx = std::sqrt(std::max(beta * beta - epsOutside * kk * kk, 0.0)) * a;
+      const Bessel in = At(xi), out = At(xx);
+      s = xi * in.i0 / in.i1 + xx * out.k0 / out.k1;
+      const double e = epsInside * in.i1 / (xi * in.i0) + epsOutside * out.k1 / (xx * out.k0);
+      const double ka = kk * a;
+      return tanPsi * tanPsi * s - ka * ka * e;
+    };
+    // Positive as k -> 0; where the outside is the denser medium, xx -> 0 at kTop drives it to -∞.
+    const std::optional<double> y = Root(sheath, std::log(kTop) - 300, std::log(kTop) - 1e-12);
+    if (!y) return std::nullopt;
+    k = std::exp(*y);
+    sheath(*y);
+    return line(beta, k, s);
+  };
+  const auto loaded = [&](double beta) {
+    const std::optional<double> h = wave(beta);
+    return h ? *h : NAN;
+  };
+  // The bracket: β = π/l (h > 0) and β halved until h < 0, at most 60 times.
+  double high = kPi / l, low = high / 2;
+  for (int i = 0; i < 60 && !(loaded(low) < 0); ++i) low /= 2;
+  const std::optional<double> beta = Root(loaded, low, high);
+  if (!beta || !wave(*beta)) return std::nullopt;
+  return Result(k * kLight / (2 * kPi));
 }
 
 }  // namespace
@@ -167,9 +277,10 @@ std::optional<double> SingleLayerProximityFactor(double D, double l, double N, d
     return std::nullopt;
   }
   if (!(f >= kMinFrequency && f <= kMaxFrequency)) return std::nullopt;
+  // A wire as thick as the pitch l/N, as computed, is close-wound: d·N/l may round to just above 1.
   const double dOverP = d * N / l;
-  if (!(dOverP <= 1)) return std::nullopt;
-  const std::optional<double> phi = MedhurstProximity(l / D, dOverP);
+  if (!(dOverP <= 1 + kPitchRounding)) return std::nullopt;
+  const std::optional<double> phi = MedhurstProximity(l / D, std::min(dOverP, 1.0));
   const std::optional<double> share = ProximityShare(d, f);
   if (!phi || !share) return std::nullopt;
   return Result(1 + (*phi - 1) * *share);
@@ -178,8 +289,7 @@ std::optional<double> SingleLayerProximityFactor(double D, double l, double N, d
 std::optional<double> SolenoidSelfCapacitance(double D, double l, double N, double epsInside,
                                               double epsOutside) {
   if (!Coil(D, l, N) || l < kShortestShape * D) return std::nullopt;
-  const auto permittivity = [](double e) { return std::isfinite(e) && e >= 1 && e <= 100; };
-  if (!permittivity(epsInside) || !permittivity(epsOutside)) return std::nullopt;
+  if (!Permittivity(epsInside) || !Permittivity(epsOutside)) return std::nullopt;
   const double kc = ShapeFunction(D / l);
   const double perLength = 4 * kEpsilon0 * epsOutside / kPi * 1e10;  // pF/cm
   return Result(perLength * l * (1 + kc * (1 + epsInside / epsOutside) / 2) /
@@ -190,12 +300,22 @@ std::optional<double> SingleLayerSelfCapacitance(double D, double l, double N) {
   return SolenoidSelfCapacitance(D, l, N, 1, 1);
 }
 
-std::optional<double> SingleLayerSelfResonance(double D, double l, double N) {
+std::optional<double> SolenoidSelfResonance(double D, double l, double N, double epsInside,
+                                            double epsOutside) {
   if (!Coil(D, l, N) || l < kShortestShape * D) return std::nullopt;
-  const double tanPsi = (l / N) / (kPi * D);
-  const std::optional<double> k = HalfWaveWavenumber(D / 2, l, tanPsi);
-  if (!k) return std::nullopt;
-  return Result(*k * kLight / (2 * kPi));
+  if (!Permittivity(epsInside) || !Permittivity(epsOutside)) return std::nullopt;
+  // One medium throughout: every wave number, the line's C' and Cend scale as in air, f as
+  // 1/sqrt(ε).
+  if (epsInside == epsOutside) {
+    const std::optional<double> f = AirResonance(D, l, N);
+    if (!f) return std::nullopt;
+    return Result(*f / std::sqrt(epsInside));
+  }
+  return DielectricResonance(D, l, N, epsInside, epsOutside);
+}
+
+std::optional<double> SingleLayerSelfResonance(double D, double l, double N) {
+  return SolenoidSelfResonance(D, l, N, 1, 1);
 }
 
 }  // namespace physics

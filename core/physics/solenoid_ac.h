@@ -25,11 +25,11 @@ namespace physics {
 // at strong skin effect (d many skin depths), tabulated for l/D = 0, 0.2 ... 1, 2 ... 10, ∞ and
 // d/p = 1, 0.9 ... 0.1. The table is in solenoid_ac.cpp as data (as the paper is reproduced,
 // docs/reference-ac.md), with the limit of turns far apart (d/p = 0: Phi = 1, the straight wire)
-// as an eleventh column. Between its points Phi is
-// interpolated by monotone piecewise cubics (Fritsch-Carlson): along d/p within each row, then
-// across the rows in l/(l + D), which takes the row l/D = ∞ to 1. At the table's points it
-// gives Medhurst's values themselves; his own scatter about his smoothed table is a few percent.
-// The whole quadrant 0 <= d/p <= 1, 0 < l/D < ∞ is covered: nothing is extrapolated, and a wire
+// as an eleventh column. Between its points Phi is interpolated by monotone piecewise cubics
+// (Fritsch-Carlson): along d/p within each row, then across the rows in l/(l + D), which takes
+// the row l/D = ∞ to 1. At the table's points it gives Medhurst's values themselves (measured
+// values, to three figures); between two neighbouring points it stays between their values. The
+// whole quadrant 0 <= d/p <= 1, 0 < l/D < ∞ is covered: nothing is extrapolated, and a wire
 // thicker than the pitch is refused.
 //
 // Blend: Rac/Rskin = 1 + (Phi - 1)·w, where w is the share of the neighbours' field in the loss
@@ -56,10 +56,10 @@ std::optional<double> MedhurstProximity(double lOverD, double dOverP);
 // ψ = atan(p/(π D)) and the shape function kc = 0.717439 (D/l) + 0.933048 (D/l)^1.5 + 0.106
 // (D/l)^2 (l/D -> ∞ gives his asymptotic long-coil form 4 ε0 εx l/π). εi, εx: the relative
 // permittivity inside the coil and outside it.
-// Domain: l/D >= 0.1, the shortest of Medhurst's measured coils, on which the formula rests.
+// Domain: l/D >= 0.1, the shortest shape of Medhurst's measurements, on which the formula rests.
 // Accuracy measured (tests/core/ac_single_test.cpp, SelfCapacitance.*): against Medhurst's
-// published H = Cs/D for coils on polystyrene rods (εi = 2.5) from l/D = 0.1 to 20, within
-// 4.4 % at every row (l/D = 3.5), 1.9 % typical (the median |error|).
+// published H = Cs/D for coils on polystyrene rods (εi = 2.5), 29 shapes from l/D = 0.1 to 20:
+// worst 4.4 % (at l/D = 3.5), typical 1.9 % (the median |error|).
 //   SingleLayerSelfCapacitance(0.4, 1, 5) -> 0.178 pF (window defaults)
 std::optional<double> SingleLayerSelfCapacitance(double D, double l, double N);
 // The same formula with other permittivities inside (εi) and outside (εx) the coil, both in
@@ -67,31 +67,53 @@ std::optional<double> SingleLayerSelfCapacitance(double D, double l, double N);
 std::optional<double> SolenoidSelfCapacitance(double D, double l, double N, double epsInside,
                                               double epsOutside);
 
-// Self-resonant frequency in Hz of the free coil in air: its first parallel resonance, the
-// half-wave resonance of the wire on the helix.
+// Self-resonant frequency in Hz of the free coil in air: its first parallel resonance.
 //
-// Source: D. W. Knight (2016, above): the parallel self-resonance is the λ/2 resonance of the
-// wire, the wave travelling along it with the helical velocity factor of the sheath helix
-// (Ollendorff's model of a helix as an anisotropic conducting cylinder, the n = 0 wave). The
-// velocity follows from the sheath helix's dispersion, with real modified Bessel functions,
+// Model: the coil is a line of length l that carries the n = 0 wave of the sheath helix
+// (Ollendorff's model of the helix as a cylinder conducting only along the turns), open at both
+// ends, its two ends joined by the part of the self-capacitance that the line does not carry.
+// From D. W. Knight, "The self-resonance and self-capacitance of solenoid coils" (2016): the
+// parallel self-resonance is the λ/2 resonance of the wire, the wave travelling with the sheath
+// helix's velocity; and his Cs above, which this model splits into the line's part
+// 4 ε0 εx l/(π cos²ψ) (his long-coil asymptote, the wave's own delay) and the end capacitance
+// Cend = 4 ε0 εx l/(π cos²ψ)·kc (1 + εi/εx)/2 (the ends' field, large for short coils). The
+// sheath's dispersion relation at the axial phase constant β, with x = τa, a = D/2, k = 2πf/c,
 //   (τa)² I0(τa)K0(τa) / [I1(τa)K1(τa)] = (k a cot ψ)²,   β² = k² + τ²,
-// a = D/2, k = 2πf/c, β the axial phase constant; the resonance is where β·l = π (the wire
-// carries half a wavelength). Not 1/(2π sqrt(L·Cs)): with the current sheet's L and Cs above,
-// the lumped figure falls 7 %, 32 % and 40 % below the three measured coils below.
-// Domain: l/D >= 0.1 (a sheath needs a tube, not a ring), at least one turn.
-// Accuracy measured (SelfResonance.* in the tests): against Pettit's measurements of one wire
-// (3.561 m of 1.83 mm) wound as 30 turns of 37 mm stretched to l/D = 1.7, 4.3 and 8.7: +21 % for
-// the coil in air, +21 % and +45 % for the two shorter ones, measured on a polyethylene rod
-// whose permittivity lowers their resonance. The model errs high: the sheath ignores the
-// wire's own inductance and the ends' capacitance.
-//   SingleLayerSelfResonance(0.4, 1, 5) -> 3.33e9 Hz (window defaults)
+// gives the line's impedance Z0 = ωL'/β with L' = μ0 n² π a²·2 I1K1 (n = N/l), and the
+// resonance is where tan(βl/2) = 1/(2ωCend·Z0): the sheath's half-wave β·l = π where Cend -> 0
+// (long coils), the lumped 1/(2π sqrt(L·Cend)) where βl is small (short coils). No parameter
+// is fitted to resonances. The split and the loaded line are this program's; Knight's own
+// empirical long-coil correction is not used (its form was not at hand).
+// Domain: l/D >= 0.1 (Knight's formula and a sheath need a tube, not a ring), at least one turn.
+// Accuracy measured (SelfResonance.* in the tests): against the only published free coils found,
+// A. Pettit's one wire (3.561 m of 1.83 mm) wound as about 30 turns of 37 mm and stretched: +5.6 %
+// for the coil in air (l/D = 8.7); for the two shorter ones, measured on a polyethylene rod of
+// unpublished size, between -12.7 % and +5.7 % (l/D = 1.7) and between -13.4 % and -1.3 %
+// (l/D = 4.3), the first figure with the rod filling the coil (SolenoidSelfResonance, εi = 2.3),
+// the second without it: worst 13.4 %, typical (median |error| of the five rows) 5.7 %. Three
+// coils of one wire are all the evidence: the figures say how far the model is from those coils,
+// not a bound for every coil. The sheath's half-wave alone errs
+// +21 % to +45 % high on them, the lumped 1/(2π sqrt(L·Cs)) -7 % to -40 % low.
+//   SingleLayerSelfResonance(0.4, 1, 5) -> 2.56e9 Hz (window defaults)
 std::optional<double> SingleLayerSelfResonance(double D, double l, double N);
+// The same model with the permittivity εi inside the helix (a solid former) and εx outside it,
+// both in [1, 100]: the sheath helix with a dielectric core (A. S. Yurkov, "To the theory of
+// helical waveguides", arXiv:2512.00066, 2025), the relation above becoming
+//   tan²ψ [xi I0(xi)/I1(xi) + xx K0(xx)/K1(xx)]
+//     = (ka)² [εi I1(xi)/(xi I0(xi)) + εx K1(xx)/(xx K0(xx))]
+// with xi = a sqrt(β² - εi k²), xx = a sqrt(β² - εx k²), and Cend from Knight's weighting of εi
+// and εx. With εi = εx = ε it is the air figure over sqrt(ε). Nothing where the sheath has no wave
+// slower than light in both media (a core denser than the outside on a sparse helix).
+std::optional<double> SolenoidSelfResonance(double D, double l, double N, double epsInside,
+                                            double epsOutside);
 
 // The ratio f/fres (fres from SingleLayerSelfResonance) from which the lumped figures at f (Rac,
 // X = 2πfL, Q) are marked as near the self-resonance. The apparent inductance of L beside its
 // self-capacitance, L/(1 - (f/fres)²), is 1 % above L at f/fres = 0.1, 10 % at 0.3. At this limit
-// it is 2.3 % above L if the modelled resonance is right; since that resonance lies up to 45 %
-// above the measured ones (the real f/fres up to 0.22 here), the real departure stays within 5 %.
+// it is 2.3 % above L if the modelled resonance is right. On the measured coils the model departs
+// by up to 14 %; were the real resonance 14 % below the modelled one, the
+// real f/fres would be 0.174 and the departure 3.1 %, within the few percent the other reference
+// figures carry.
 constexpr double kLumpedLimit = 0.15;
 
 }  // namespace physics

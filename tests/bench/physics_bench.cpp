@@ -45,6 +45,9 @@ void SelfCapacitance(benchmark::State& state, double D, double l, double N) {
 void SelfResonance(benchmark::State& state, double D, double l, double N) {
   for (auto _ : state) benchmark::DoNotOptimize(physics::SingleLayerSelfResonance(D, l, N));
 }
+void SelfResonanceOnFormer(benchmark::State& state, double D, double l, double N, double eps) {
+  for (auto _ : state) benchmark::DoNotOptimize(physics::SolenoidSelfResonance(D, l, N, eps, 1));
+}
 
 BENCHMARK_CAPTURE(ProximityFactor, window_defaults_1mm_1MHz, 0.4, 1.0, 5.0, 0.1, 1e6)->Unit(kUs);
 BENCHMARK_CAPTURE(ProximityFactor, close_wound_1GHz, 1.0, 1.0, 10.0, 0.1, 1e9)->Unit(kUs);
@@ -54,6 +57,8 @@ BENCHMARK_CAPTURE(SelfResonance, window_defaults, 0.4, 1.0, 5.0)->Unit(kUs);
 BENCHMARK_CAPTURE(SelfResonance, short_l_D_0_1, 10.0, 1.0, 3.0)->Unit(kUs);
 BENCHMARK_CAPTURE(SelfResonance, long_l_D_1e5, 1e-3, 100.0, 1e7)->Unit(kUs);
 BENCHMARK_CAPTURE(SelfResonance, measured_coil_l_D_8_7, 3.71, 32.39, 30.4)->Unit(kUs);
+BENCHMARK_CAPTURE(SelfResonanceOnFormer, PE_rod_l_D_1_7, 3.707, 6.22, 30.57, 2.3)->Unit(kUs);
+BENCHMARK_CAPTURE(SelfResonanceOnFormer, PE_rod_l_D_100, 1.0, 100.0, 1000.0, 2.3)->Unit(kUs);
 
 void WindowEstimate(benchmark::State& state, Computed computed) {
   const FormatSettings format{U','};
