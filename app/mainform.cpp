@@ -102,6 +102,8 @@ Tmainform::Tmainform(Desktop& desktop, QWidget* parent)
                                     ->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this)
                                     .pixmap(ui_->ReferenceIcon->size()));
   connect(ui_->MdiArea, &QMdiArea::subWindowActivated, this, &Tmainform::showReference);
+  connect(ui_->FrequencyEdit, &QLineEdit::textChanged, this, &Tmainform::showReference);
+  connect(ui_->WireEdit, &QLineEdit::textChanged, this, &Tmainform::showReference);
 
   helpViewer_ = new HelpViewer(desktop_, this);
   helpPage_ = HelpViewer::pagePath();
@@ -123,6 +125,7 @@ Tmainform::~Tmainform() {
 }
 
 void Tmainform::createChildren(const WindowServices& services) {
+  format_ = &services.format;
   addCalculator(Calc::IndMnogosl, new TFormIndMnogosl(services), RecordedState::Maximized);
   addCalculator(Calc::Vitkmnogosl, new TFormVitkmnogosl(services), RecordedState::Maximized);
   about_ = new TAboutForm(desktop_, this);
@@ -146,6 +149,7 @@ void Tmainform::addCalculator(Calc calc, QWidget* form, RecordedState stored) {
   ++placed_;
 
   Child& c = child(calc);
+  c.calc = calc;
   c.sub = sub;
   c.form = form;
   c.state = stored;
@@ -173,12 +177,43 @@ void Tmainform::showReference() {
   // The current child, not the active one: while a message box or the About window is in front,
   // the frame has no active child, yet the line stays that of the calculator the user works in.
   QMdiSubWindow* sub = ui_->MdiArea->currentSubWindow();
-  const ReferenceLine* line = sub && sub->widget() ? ReferenceLine::of(*sub->widget()) : nullptr;
+  ReferenceLine* line = sub && sub->widget() ? ReferenceLine::of(*sub->widget()) : nullptr;
+  const Child* front = childOf(sub);
+  const bool takesWire =
+      front && (front->calc == Calc::IndOdnosl || front->calc == Calc::IndMnogosl);
+  ui_->WireLabel->setVisible(takesWire);
+  ui_->WireEdit->setVisible(takesWire);
+  // Bad text in a condition field is explained beside it, whether or not there is a reference.
+  QString problem;
+  if (format_ != nullptr) {
+    const ReferenceConditions typed = conditionsFor(takesWire ? front->calc : Calc::Opt);
+    std::string why = FrequencyProblem(typed.frequency, *format_);
+    if (why.empty()) why = WireProblem(typed.wire, *format_);
+    problem = QString::fromStdString(why);
+  }
+  ui_->ConditionsProblem->setText(problem);
+  ui_->ConditionsProblem->setToolTip(problem);
+  if (line && front) line->setConditions(conditionsFor(front->calc));  // may redraw: emits changed
   const QString text = line ? line->text() : QString();
   ui_->ReferenceText->setText(text);
   ui_->ReferenceText->setToolTip(line ? line->table() : QString());
   ui_->ReferenceText->setAccessibleDescription(line ? line->description() : QString());
   ui_->ReferenceIcon->setVisible(line && line->warning());
+}
+
+ReferenceConditions Tmainform::conditionsFor(Calc calc) const {
+  ReferenceConditions c;
+  c.frequency = ui_->FrequencyEdit->text().trimmed().toStdString();
+  if (calc == Calc::IndOdnosl || calc == Calc::IndMnogosl)
+    c.wire = ui_->WireEdit->text().trimmed().toStdString();
+  return c;
+}
+
+const Tmainform::Child* Tmainform::childOf(const QMdiSubWindow* sub) const {
+  for (const Child& c : children_) {
+    if (sub != nullptr && c.sub == sub) return &c;
+  }
+  return nullptr;
 }
 
 void Tmainform::showCentred() {

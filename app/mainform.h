@@ -7,11 +7,14 @@
 // front, maximized, and moves the check mark. Qt composes the frame title of a maximized child
 // ("Расчет - [caption]"). The status bar shows the physical reference of the calculator in front
 // (windows/calcwindow.h, ReferenceLine), with a warning mark beyond 1 % and the whole reference as
-// its tooltip table. Layout of the menu and the status bar in mainform.ui.
+// its tooltip table, and below it the reference's own inputs: the working frequency, and a wire for
+// the calculators that wind none of their own. Layout of the menu and the status bar in
+// mainform.ui.
 #include <QMainWindow>
 #include <array>
 #include <memory>
 
+#include "calc/reference.h"
 #include "windows/windowservices.h"
 
 class Desktop;
@@ -70,14 +73,22 @@ class Tmainform : public QMainWindow {
 
  private:
   struct Child {
+    Calc calc = Calc::IndOdnosl;
     QMdiSubWindow* sub = nullptr;
     QWidget* form = nullptr;
     RecordedState state = RecordedState::Normal;
   };
 
   void addCalculator(Calc calc, QWidget* form, RecordedState stored);
-  // The status line: the reference line of the current calculator, or nothing.
+  // The status line: the reference line of the current calculator, or nothing; the wire field
+  // only while a calculator without a wire of its own is in front; the conditions handed on to
+  // the line in front.
   void showReference();
+  // The reference conditions as typed, for calc: the wire only for the single- and multi-layer
+  // calculators, which wind none of their own.
+  ReferenceConditions conditionsFor(Calc calc) const;
+  // The calculator whose sub-window is sub, if any.
+  const Child* childOf(const QMdiSubWindow* sub) const;
   void recordReportedState(Calc calc);
   // The window-state rule for the maximized state.
   void setMaximized(Calc calc);
@@ -92,4 +103,5 @@ class Tmainform : public QMainWindow {
   TAboutForm* about_ = nullptr;
   HelpViewer* helpViewer_ = nullptr;
   QString helpPage_;
+  const FormatSettings* format_ = nullptr;  // the calculators', from createChildren
 };

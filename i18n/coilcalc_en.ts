@@ -318,10 +318,6 @@
         <translation>Self-capacitance: Knight’s formula (2016), within 4.4 % of Medhurst’s measurements</translation>
     </message>
     <message>
-        <source>Собственный резонанс: полуволновый резонанс провода на спирали (Найт, 2016), до 45 % выше измеренного</source>
-        <translation>Self-resonance: half-wave resonance of the wire on the helix (Knight, 2016), up to 45 % above the measured</translation>
-    </message>
-    <message>
         <source>Близость витков: потери каждого витка в поле самой обмотки по её сечению; до 5 % от формулы Доуэлла при d/δ до 1,5, выше d/δ = 2 — оценка сверху</source>
         <translation>Proximity effect: the loss of each turn in the winding’s own field over its section; within 5 % of Dowell’s formula up to d/δ = 1.5, an upper bound above d/δ = 2</translation>
     </message>
@@ -336,6 +332,10 @@
     <message>
         <source>Собственная ёмкость и резонанс: размеры катушки вне пределов модели</source>
         <translation>Self-capacitance and resonance: the coil dimensions are outside the model</translation>
+    </message>
+    <message>
+        <source>Собственный резонанс: волна на спирали с ёмкостью между концами (по Найту, 2016), до 14 % от измеренного на трёх катушках</source>
+        <translation>Self-resonance: the wave on the helix with a capacitance between its ends (after Knight, 2016), within 14 % of three measured coils</translation>
     </message>
 </context>
 <context>
@@ -666,6 +666,22 @@
         <source>Расчет</source>
         <comment>menu item: the help page</comment>
         <translation>&amp;Calculation</translation>
+    </message>
+    <message>
+        <source>Рабочая &amp;частота, кГц</source>
+        <translation>Fre&amp;quency, kHz</translation>
+    </message>
+    <message>
+        <source>Частота, на которой работает катушка; пусто — расчёт на постоянном токе</source>
+        <translation>The frequency the coil works at; empty: direct current</translation>
+    </message>
+    <message>
+        <source>Про&amp;вод d, мм</source>
+        <translation>&amp;Wire d, mm</translation>
+    </message>
+    <message>
+        <source>Диаметр провода по меди; пусто — наибольший провод, который помещается</source>
+        <translation>The bare copper diameter of the wire; empty: the largest wire that fits</translation>
     </message>
 </context>
 <context>

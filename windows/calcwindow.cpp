@@ -141,6 +141,28 @@ void ReferenceLine::set(const QString& text, bool warning, const QString& table)
   emit changed();
 }
 
+void ReferenceLine::clear() {
+  computed_ = std::monostate{};
+  set(QString(), false);
+}
+
+void ReferenceLine::show(const Computed& computed, const FormatSettings& format) {
+  computed_ = computed;
+  format_ = &format;
+  estimate();
+}
+
+void ReferenceLine::setConditions(const ReferenceConditions& conditions) {
+  if (conditions.frequency == conditions_.frequency && conditions.wire == conditions_.wire) return;
+  conditions_ = conditions;
+  if (format_ != nullptr && !std::holds_alternative<std::monostate>(computed_)) estimate();
+}
+
+void ReferenceLine::estimate() {
+  const ReferenceEstimate e = Estimate(computed_, conditions_, *format_);
+  set(QString::fromStdString(e.text), e.warning, ReferenceTableHtml(e.table));
+}
+
 QString ReferenceTableHtml(const std::vector<ReferenceRow>& rows) {
   // Headings and notes are paragraphs between the tables of figures: a cell spanning the columns
   // would widen them. The columns get the widths of their longest texts in the tooltip's font, so
@@ -191,9 +213,5 @@ void RunCommand(QWidget& window, const WindowServices& services, void (*command)
   QtFields fields(window);
   CommandContext ctx{fields, services.format, services.state, services.pump};
   command(ctx);
-  if (line) {
-    const ReferenceEstimate estimate = Estimate(ctx.computed, services.format);
-    line->set(QString::fromStdString(estimate.text), estimate.warning,
-              ReferenceTableHtml(estimate.table));
-  }
+  if (line) line->show(ctx.computed, services.format);
 }

@@ -70,7 +70,15 @@ class ReferenceLine : public QObject {
   // which the eye takes from the frame's warning mark.
   QString description() const;
   void set(const QString& text, bool warning, const QString& table = QString());
-  void clear() { set(QString(), false); }
+  // Empties the line and forgets what the last command computed.
+  void clear();
+  // What a command computed, to the end: the line shows its estimate under the current
+  // conditions, with the texts in format (which outlives the line), and keeps it, so that new
+  // conditions redraw the line without running the command again.
+  void show(const Computed& computed, const FormatSettings& format);
+  // The frame's inputs of the reference (the working frequency, a wire); the line redraws what
+  // it keeps. The same conditions again change nothing.
+  void setConditions(const ReferenceConditions& conditions);
 
  signals:
   void changed();
@@ -81,6 +89,11 @@ class ReferenceLine : public QObject {
   QString text_;
   bool warning_ = false;
   QString table_;
+  Computed computed_;
+  const FormatSettings* format_ = nullptr;
+  ReferenceConditions conditions_;
+
+  void estimate();
 };
 
 // The rows of a reference table as rich text for a tooltip: headings bold and notes in italics,

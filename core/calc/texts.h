@@ -156,8 +156,8 @@ inline constexpr CatalogText kSingleLayerCapacitanceModel = COIL_TR_NOOP(
     "Reference", "Собственная ёмкость: формула Найта (2016), до 4,4 % от измерений Медхерста");
 inline constexpr CatalogText kSingleLayerResonanceModel = COIL_TR_NOOP(
     "Reference",
-    "Собственный резонанс: полуволновый резонанс провода на спирали (Найт, 2016), до 45 % выше "
-    "измеренного");
+    "Собственный резонанс: волна на спирали с ёмкостью между концами (по Найту, 2016), до 14 % "
+    "от измеренного на трёх катушках");
 inline constexpr CatalogText kWindingLossModel = COIL_TR_NOOP(
     "Reference",
     "Близость витков: потери каждого витка в поле самой обмотки по её сечению; до 5 % от формулы "

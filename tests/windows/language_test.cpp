@@ -198,8 +198,15 @@ void LanguageTest::everyTextIsInTheDesktopsLanguage() {
   };
 
   QWidget& single = bring("MenuIndOdnosl", Calc::IndOdnosl);
+  // The frame's conditions of the reference: a frequency and a wire, then a text that is none.
+  auto* frequency = Child<QLineEdit>(frame, "FrequencyEdit");
+  frequency->setText(QStringLiteral("1000"));
+  Child<QLineEdit>(frame, "WireEdit")->setText(QStringLiteral("1"));
   Compute(single, {});
   take();
+  frequency->setText(QStringLiteral("x"));
+  take();
+  frequency->clear();
   Compute(single, {{"Vvodl", "0"}});
   Compute(single, {{"VvodN", "x5"}, {"Vvodl", "10"}});
   QWidget& multi = bring("MenuIndMnogosl", Calc::IndMnogosl);

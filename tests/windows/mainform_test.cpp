@@ -30,6 +30,7 @@
 #include "app/desktop.h"
 #include "app/helpviewer.h"
 #include "calc/calcstate.h"
+#include "calc/texts.h"
 #include "numtext/errors.h"
 
 namespace {
@@ -225,6 +226,61 @@ class MainformTest : public QObject {
     QTest::mouseClick(frame_->form(Calc::Opt)->findChild<QCheckBox*>(), Qt::LeftButton, {},
                       QPoint(8, 8));
     expect("", false, Calc::Opt, "VivodN");
+  }
+
+  // The reference's own inputs: a frequency redraws the line of the calculator in front at once,
+  // without its command; the wire field is there only for the calculators that wind no wire;
+  // bad text is explained beside the fields, with no message box, and stays as typed.
+  void conditionsRedrawTheReferenceInFront() {
+    auto* text = frame_->findChild<QLabel*>(QStringLiteral("ReferenceText"));
+    auto* frequency = frame_->findChild<QLineEdit*>(QStringLiteral("FrequencyEdit"));
+    auto* wire = frame_->findChild<QLineEdit*>(QStringLiteral("WireEdit"));
+    auto* problem = frame_->findChild<QLabel*>(QStringLiteral("ConditionsProblem"));
+    QVERIFY(text && frequency && wire && problem);
+    QCOMPARE(QAccessible::queryAccessibleInterface(frequency)->text(QAccessible::Name),
+             QString::fromUtf8("Рабочая частота, кГц"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(wire)->text(QAccessible::Name),
+             QString::fromUtf8("Провод d, мм"));
+    auto* output = frame_->form(Calc::IndOdnosl)->findChild<QLineEdit*>(QStringLiteral("Vivodind"));
+    frame_->form(Calc::IndOdnosl)->findChild<QPushButton*>()->click();
+    const QString dc = text->text(), result = output->text();
+    const QString atFrequency =
+        QString::fromStdString(FillArgs(texts::ac::kHeading.source, {std::string("1000")}));
+
+    QTest::keyClicks(frequency, QStringLiteral("1000"));
+    QVERIFY2(text->text().startsWith(dc + "; Q = "), qPrintable(text->text()));
+    QVERIFY(text->toolTip().contains(atFrequency));
+    QCOMPARE(output->toolTip(), text->toolTip());
+    QCOMPARE(output->text(), result);  // the command did not run again
+    QTest::keyClicks(wire, QStringLiteral("0,5"));
+    QVERIFY(text->toolTip().contains(QString::fromStdString(
+        FillArgs(texts::reference::kHeadingWire.source, {std::string("0,5")}))));
+
+    const struct {
+      const char* action;
+      bool wire;
+    } kFronts[] = {{"MenuVitkMnogsl", false},
+                   {"Menuopt", false},
+                   {"MenuIndMnogosl", true},
+                   {"MenuIndOdnosl", true}};
+    for (const auto& front : kFronts) {
+      action(front.action)->trigger();
+      QCOMPARE(!wire->isHidden(), front.wire);
+    }
+    QCOMPARE(wire->text(), QStringLiteral("0,5"));
+    QVERIFY(text->toolTip().contains(atFrequency));
+
+    for (const char* bad : {"abc", "-1", "0", "1e300"}) {
+      frequency->clear();
+      QTest::keyClicks(frequency, QString::fromLatin1(bad));
+      QVERIFY2(!problem->text().isEmpty(), bad);
+      QCOMPARE(frequency->text(), QString::fromLatin1(bad));
+      QVERIFY(QApplication::activeModalWidget() == nullptr);
+      QVERIFY2(!text->text().contains(QStringLiteral("Q = ")), bad);
+    }
+    frequency->clear();
+    QVERIFY(problem->text().isEmpty());
+    QCOMPARE(text->text(), dc);
   }
 
   void eachEntryBringsItsCalculatorForward() {
