@@ -21,10 +21,10 @@ namespace {
 // again with the same parser, so that the texts are Qt's own.
 void AddOwnOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription(QStringLiteral(
-      "Air-core inductance coil calculator with a Russian interface: the inductance of\n"
-      "single-layer and multi-layer coils, the turns for a required inductance and the optimal\n"
-      "dimensions of a multi-layer coil. It reads no argument but these options and Qt's own\n"
-      "(--help-all)."));
+      "Air-core inductance coil calculator: the inductance of single-layer and multi-layer\n"
+      "coils, the turns for a required inductance and the optimal dimensions of a multi-layer\n"
+      "coil. Its windows are in Russian under a Russian desktop language and in English under\n"
+      "any other. It reads no argument but these options and Qt's own (--help-all)."));
   parser.addHelpOption();
   parser.addVersionOption();
 }
