@@ -107,6 +107,32 @@ void NoteWire(ReferenceEstimate& e, ReferenceNote kind, double wire, double limi
   e.notes.push_back({kind, wire, limit, {}});
 }
 
+std::optional<double> SetOwnWire(ReferenceEstimate& e, const CheckedConditions& at,
+                                 bool atFrequency, std::optional<double> length,
+                                 std::optional<double> largest, bool fits, ReferenceNote misfit) {
+  std::optional<double> d = largest;
+  if (atFrequency && at.wire && largest && length) {
+    if (!fits) {
+      NoteWire(e, misfit, *at.wire * 10, *largest * 10);
+      atFrequency = false;
+    } else {
+      d = at.wire;
+      e.givenWire = *at.wire * 10;
+    }
+  }
+  if (length) {
+    if (!e.givenWire) e.d = Times(d, 10);
+    SetCopper(e, length, d);
+  }
+  DropMeaningless(e);
+  if (!atFrequency) return std::nullopt;
+  if (!length || !d || !e.R) {
+    NoteWire(e, ReferenceNote::NoWire);
+    return std::nullopt;
+  }
+  return d;
+}
+
 void SetWireAtFrequency(ReferenceEstimate& e, double f, double d) {
   e.delta = Times(physics::SkinDepth(f), 10);
   const std::optional<double> skin = physics::SkinFactor(d, f);

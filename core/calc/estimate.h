@@ -51,6 +51,14 @@ void DropMeaningless(ReferenceEstimate& e);
 bool AdoptConditions(ReferenceEstimate& e, const CheckedConditions& at, bool takesWire);
 // A note on the wire: its kind, the wire given and the limit, both in mm.
 void NoteWire(ReferenceEstimate& e, ReferenceNote kind, double wire = 0, double limit = 0);
+// The wire of a coil that winds none of its own (single- and multi-layer), whose wire of the given
+// length (cm) is the largest that fits, or the conditions' wire where it fits (fits; else the note
+// misfit, with that largest wire as its limit): its diameter and copper into e, then the
+// meaningless figures dropped (DropMeaningless). Returns the wire (cm) that the figures at the
+// frequency take, or nothing where they do not follow (atFrequency false, or a note says why).
+std::optional<double> SetOwnWire(ReferenceEstimate& e, const CheckedConditions& at,
+                                 bool atFrequency, std::optional<double> length,
+                                 std::optional<double> largest, bool fits, ReferenceNote misfit);
 
 // The figures at f of the wire d (cm) that need nothing of the coil's shape: δ, Rskin from e.R,
 // X from e.L.

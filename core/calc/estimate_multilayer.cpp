@@ -15,29 +15,12 @@ ReferenceEstimate MultiLayer(const MultiLayerComputed& c, const CheckedCondition
   e.L = physics::RectangularWindingInductance(c.Dbn, c.l, c.Dr, c.N);
   if (!e.L) return e;
   SetDeviation(e, Deviation(c.L, *e.L));
-  bool atFrequency = AdoptConditions(e, at, true);
-  const std::optional<double> length = physics::TurnsWireLength(c.N, c.Dbn + c.Dr);
-  const std::optional<double> largest = physics::LargestWire(c.l, c.Dr, c.N);
-  std::optional<double> d = largest;
-  if (atFrequency && at.wire && largest && length) {
-    if (c.N * *at.wire * *at.wire > c.l * c.Dr) {
-      NoteWire(e, ReferenceNote::WireDoesNotFit, *at.wire * 10, *largest * 10);
-      atFrequency = false;
-    } else {
-      d = at.wire;
-      e.givenWire = *at.wire * 10;
-    }
-  }
-  if (length) {
-    if (!e.givenWire) e.d = Times(d, 10);
-    SetCopper(e, length, d);
-  }
-  DropMeaningless(e);
-  if (!atFrequency) return e;
-  if (!length || !d || !e.R) {
-    NoteWire(e, ReferenceNote::NoWire);
-    return e;
-  }
+  const bool atFrequency = AdoptConditions(e, at, true);
+  const std::optional<double> d = SetOwnWire(
+      e, at, atFrequency, physics::TurnsWireLength(c.N, c.Dbn + c.Dr),
+      physics::LargestWire(c.l, c.Dr, c.N), !at.wire || !(c.N * *at.wire * *at.wire > c.l * c.Dr),
+      ReferenceNote::WireDoesNotFit);
+  if (!d) return e;
   SetWindingAtFrequency(e, *at.f, c.Dbn, c.l, c.Dr, c.N, *d);
   return e;
 }

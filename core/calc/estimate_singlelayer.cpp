@@ -20,29 +20,12 @@ ReferenceEstimate SingleLayer(const SingleLayerComputed& c, const CheckedConditi
   } else {
     e.notes.push_back({ReferenceNote::NoFormula, 0, 0, {}});
   }
-  bool atFrequency = AdoptConditions(e, at, true);
-  const std::optional<double> length = physics::HelixWireLength(c.N, c.d_cm, c.l);
+  const bool atFrequency = AdoptConditions(e, at, true);
   const std::optional<double> pitch = physics::HelixPitch(c.N, c.l);
-  std::optional<double> d = pitch;
-  if (atFrequency && at.wire && pitch && length) {
-    if (*at.wire > *pitch) {
-      NoteWire(e, ReferenceNote::WireThickerThanPitch, *at.wire * 10, *pitch * 10);
-      atFrequency = false;
-    } else {
-      d = at.wire;
-      e.givenWire = *at.wire * 10;
-    }
-  }
-  if (length) {
-    if (!e.givenWire) e.d = Times(d, 10);
-    SetCopper(e, length, d);
-  }
-  DropMeaningless(e);
-  if (!atFrequency) return e;
-  if (!length || !d || !e.R) {
-    NoteWire(e, ReferenceNote::NoWire);
-    return e;
-  }
+  const std::optional<double> d =
+      SetOwnWire(e, at, atFrequency, physics::HelixWireLength(c.N, c.d_cm, c.l), pitch,
+                 !at.wire || !pitch || !(*at.wire > *pitch), ReferenceNote::WireThickerThanPitch);
+  if (!d) return e;
   const double f = *at.f;
   SetWireAtFrequency(e, f, *d);
   const std::optional<double> proximity =
