@@ -36,7 +36,7 @@ BENCHMARK_CAPTURE(RectangularWinding, flattest_l_0_01_Dr_100, 1.0, 0.01, 100.0)-
 BENCHMARK_CAPTURE(RectangularWinding, from_axis_flat, 0.0, 0.0001, 1.0)->Unit(kUs);
 
 // The round wire at a/delta from 0.0076 (1 mm at 1 Hz) through the continued fraction's longest
-// case (just below 25) to Hankel's expansion (1 mm at 1 GHz, a/delta = 2400).
+// case (just below 25) to Hankel's expansion (1 mm at 1 GHz, a/delta = 239).
 void RoundWire(benchmark::State& state, double d, double f) {
   for (auto _ : state) benchmark::DoNotOptimize(physics::RoundWireAc(d, f));
 }
