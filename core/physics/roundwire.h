@@ -16,7 +16,7 @@
 // summed from the tail downwards (backward recurrence), with 16, 32, ... up to kMaxTerms terms
 // until two successive sums agree to 1e-16; for x > kAsymptoticX (where that would need more
 // terms) from Hankel's asymptotic expansions of H0 and H1, whose neglected terms and whose
-// neglected second Hankel function (relative size e^(-2x)) are both below 1e-20 there. Both the
+// neglected second Hankel function (relative size e^(-2x)) are both below 1e-18 there. Both the
 // real and imaginary parts keep their relative precision, so that the tiny excess of the loss
 // over DC at low frequency is not lost to cancellation.
 //
@@ -37,7 +37,7 @@ constexpr double kMaxFrequency = 1e9;
 constexpr double kMinWireDiameter = 1e-4;
 constexpr double kMaxWireDiameter = 10;
 // The largest number of terms of the continued fraction, and the x = a/delta beyond which the
-// asymptotic expansion takes over (the fraction converges there in fewer than 128 terms).
+// asymptotic expansion takes over (below it the fraction converges in at most 128 terms).
 constexpr int kMaxTerms = 512;
 constexpr double kAsymptoticX = 25;
 

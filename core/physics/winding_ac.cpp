@@ -3,6 +3,7 @@
 #include "physics/winding_ac.h"
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "physics/roundwire.h"
@@ -164,7 +165,8 @@ std::optional<double> WindingFieldMoment(double Dbn, double l, double Dr, double
     }
   }
   const double moment = sum * dr * len / (len * dr * (a0 + dr / 2)) * unit * unit;
-  if (!Finite(moment) || !(moment > 0)) return std::nullopt;
+  // Nothing where the size of the winding overflows or underflows the square.
+  if (!Finite(moment) || !(moment >= std::numeric_limits<double>::min())) return std::nullopt;
   return moment;
 }
 

@@ -6,7 +6,10 @@
 
 #include "calc/reference.h"
 #include "physics/inductance.h"
+#include "physics/roundwire.h"
 #include "physics/solenoid_ac.h"
+#include "physics/winding_ac.h"
+#include "physics/wire.h"
 
 namespace {
 
@@ -59,6 +62,33 @@ BENCHMARK_CAPTURE(SelfResonance, long_l_D_1e5, 1e-3, 100.0, 1e7)->Unit(kUs);
 BENCHMARK_CAPTURE(SelfResonance, measured_coil_l_D_8_7, 3.71, 32.39, 30.4)->Unit(kUs);
 BENCHMARK_CAPTURE(SelfResonanceOnFormer, PE_rod_l_D_1_7, 3.707, 6.22, 30.57, 2.3)->Unit(kUs);
 BENCHMARK_CAPTURE(SelfResonanceOnFormer, PE_rod_l_D_100, 1.0, 100.0, 1000.0, 2.3)->Unit(kUs);
+
+// The round wire at a/delta from 0.0076 (1 mm at 1 Hz) through the continued fraction's longest
+// case (just below 25) to Hankel's expansion (1 mm at 1 GHz, a/delta = 239).
+void RoundWire(benchmark::State& state, double d, double f) {
+  for (auto _ : state) benchmark::DoNotOptimize(physics::RoundWireAc(d, f));
+}
+BENCHMARK_CAPTURE(RoundWire, weak_1mm_1Hz, 0.1, 1.0)->Unit(kUs);
+BENCHMARK_CAPTURE(RoundWire, moderate_1mm_100kHz, 0.1, 1e5)->Unit(kUs);
+BENCHMARK_CAPTURE(RoundWire, fraction_longest_a_delta_24, 0.1, 1.0004e7)->Unit(kUs);
+BENCHMARK_CAPTURE(RoundWire, asymptotic_1mm_1GHz, 0.1, 1e9)->Unit(kUs);
+
+// The multi-layer winding's Rac/Rdc (the field integral dominates; the wire and the frequency
+// change nothing in its cost), over the shapes the windows accept.
+void MultiLayerAc(benchmark::State& state, double Dbn, double l, double Dr, double N) {
+  const double d = physics::LargestWire(l, Dr, N).value();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(physics::MultiLayerAcFactor(Dbn, l, Dr, N, d, 1e5));
+  }
+}
+BENCHMARK_CAPTURE(MultiLayerAc, window_defaults, 1.0, 5.0, 2.0, 805.0)->Unit(kUs);
+BENCHMARK_CAPTURE(MultiLayerAc, turns_1e5, 1.0, 5.0, 2.0, 1e5)->Unit(kUs);
+BENCHMARK_CAPTURE(MultiLayerAc, flattest_l_1e_5_outer, 1.0, 3.1e-5, 1.0, 1.0)->Unit(kUs);
+BENCHMARK_CAPTURE(MultiLayerAc, flat_l_0_01_Dr_100, 1.0, 0.01, 100.0, 1e5)->Unit(kUs);
+BENCHMARK_CAPTURE(MultiLayerAc, from_axis_flat, 0.0, 1e-4, 1.0, 1.0)->Unit(kUs);
+BENCHMARK_CAPTURE(MultiLayerAc, long_thin_l_Dr_1e5, 1.0, 100.0, 1e-3, 1e4)->Unit(kUs);
+BENCHMARK_CAPTURE(MultiLayerAc, thick_Dr_Dbn_1e4, 1e-4, 1.0, 1.0, 1e5)->Unit(kUs);
+BENCHMARK_CAPTURE(MultiLayerAc, wide_bore_Dbn_1e4, 1e4, 1.01, 1.0, 1e5)->Unit(kUs);
 
 void WindowEstimate(benchmark::State& state, Computed computed) {
   const FormatSettings format{U','};

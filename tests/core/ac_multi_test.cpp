@@ -249,6 +249,21 @@ TEST(MultiLayerAc, NothingOutsideTheDomain) {
         << row.Dbn << " " << row.l << " " << row.Dr << " " << row.N << " " << row.d << " " << row.f;
     EXPECT_FALSE(physics::MultiLayerSelfCapacitance(row.Dbn, row.l, row.Dr, row.N, row.d));
   }
+  const struct {
+    double Dbn, l, Dr, step;
+  } shapes[] = {{kNaN, 5, 2, 0.35},
+                {1, kInf, 2, 0.35},
+                {1, 5, -2, 0.35},
+                {0, 0, 0, 0.35},
+                {0, 1e-300, 1e-300, 0.35},
+                {1e300, 1e300, 1e300, 0.35},
+                {1, 5, 2, kNaN},
+                {1, 5, 2, 0},
+                {1, 5, 2, 2}};
+  for (const auto& shape : shapes) {
+    EXPECT_FALSE(WindingFieldMoment(shape.Dbn, shape.l, shape.Dr, shape.step))
+        << shape.Dbn << " " << shape.l << " " << shape.Dr << " " << shape.step;
+  }
   // The largest wire that fits, as the caller computes it, is accepted.
   EXPECT_TRUE(MultiLayerAcFactor(1, 5, 2, 805, std::sqrt(5.0 * 2 / 805), 1e5));
 }
