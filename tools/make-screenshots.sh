@@ -79,10 +79,23 @@ key F10; shoot_over menu-file; key Escape Escape
 xdotool key F10 Left; sleep 0.4; shoot_over menu-help; key Escape Escape
 xdotool key F10 Left; sleep 0.4; key Down Down Down Return; shoot_over about
 key Return
-# The reference table: the pointer over the status line of the single-layer calculator.
+# The reference table: the pointer over the status line of the single-layer calculator, first at
+# direct current, then at 10 MHz with a 0.5 mm wire typed into the fields below the line (their
+# places lie within the fields in Russian and in English alike).
 choose 4; key Return
-xdotool mousemove --window "$frame" "$((60 * scale))" "$(($(xwininfo -id "$frame" | awk '/  Height/ {print $2}') - 8 * scale))"
+height=$(xwininfo -id "$frame" | awk '/  Height/ {print $2}')
+xdotool mousemove --window "$frame" "$((60 * scale))" "$((height - 34 * scale))"
 sleep 2; shoot_screen reference-table
+# The pointer is moved, then clicks: a click chained to the move may reach the window before Qt
+# knows where the pointer is.
+type_below() {
+  xdotool mousemove --window "$frame" "$(($1 * scale))" "$((height - 14 * scale))"
+  sleep 0.3; xdotool click 1; sleep 0.3; xdotool type --delay 60 "$2"; sleep 0.3
+}
+type_below 150 10000
+if [ "$language" = ru ]; then type_below 305 0,5; else type_below 305 0.5; fi
+xdotool mousemove --window "$frame" "$((60 * scale))" "$((height - 34 * scale))"
+sleep 2; shoot_screen reference-frequency
 xdotool mousemove 0 0; sleep 0.5
 # The error box: a number that cannot be read (the single-layer calculator's N).
 type_at 45 42 x5; key Return; shoot_over error-box; key Return; type_at 45 42 5
