@@ -80,8 +80,8 @@ xdotool key F10 Left; sleep 0.4; shoot_over menu-help; key Escape Escape
 xdotool key F10 Left; sleep 0.4; key Down Down Down Return; shoot_over about
 key Return
 # The reference table: the pointer over the status line of the single-layer calculator, first at
-# direct current, then at 10 MHz with a 0.5 mm wire typed into the fields below the line (their
-# places lie within the fields in Russian and in English alike).
+# direct current, then at 10 MHz with a 0.5 mm wire typed into the fields below the line (the wire
+# field's place follows the length of its label).
 choose 4; key Return
 height=$(xwininfo -id "$frame" | awk '/  Height/ {print $2}')
 xdotool mousemove --window "$frame" "$((60 * scale))" "$((height - 34 * scale))"
@@ -93,7 +93,7 @@ type_below() {
   sleep 0.3; xdotool click 1; sleep 0.3; xdotool type --delay 60 "$2"; sleep 0.3
 }
 type_below 150 10000
-if [ "$language" = ru ]; then type_below 305 0,5; else type_below 305 0.5; fi
+if [ "$language" = ru ]; then type_below 340 0,5; else type_below 295 0.5; fi
 xdotool mousemove --window "$frame" "$((60 * scale))" "$((height - 34 * scale))"
 sleep 2; shoot_screen reference-frequency
 xdotool mousemove 0 0; sleep 0.5
