@@ -16,6 +16,7 @@
 #include "app/desktop.h"
 #include "app/helpviewer.h"
 #include "app/placement.h"
+#include "calc/calculators.h"
 #include "ui_mainform.h"
 #include "windows/calcwindow.h"
 #include "windows/errorbox.h"
@@ -149,7 +150,6 @@ void Tmainform::addCalculator(Calc calc, QWidget* form, RecordedState stored) {
   ++placed_;
 
   Child& c = child(calc);
-  c.calc = calc;
   c.sub = sub;
   c.form = form;
   c.state = stored;
@@ -177,23 +177,23 @@ void Tmainform::showReference() {
   // The current child, not the active one: while a message box or the About window is in front,
   // the frame has no active child, yet the line stays that of the calculator the user works in.
   QMdiSubWindow* sub = ui_->MdiArea->currentSubWindow();
-  ReferenceLine* line = sub && sub->widget() ? ReferenceLine::of(*sub->widget()) : nullptr;
-  const Child* front = childOf(sub);
-  const bool takesWire =
-      front && (front->calc == Calc::IndOdnosl || front->calc == Calc::IndMnogosl);
+  QWidget* form = sub ? sub->widget() : nullptr;
+  ReferenceLine* line = form ? ReferenceLine::of(*form) : nullptr;
+  const Calculator* calculator = form ? FindCalculator(form->objectName().toStdString()) : nullptr;
+  const bool takesWire = calculator && calculator->referenceWire;
   ui_->WireLabel->setVisible(takesWire);
   ui_->WireEdit->setVisible(takesWire);
   // Bad text in a condition field is explained beside it, whether or not there is a reference.
+  const ReferenceConditions typed = typedConditions(takesWire);
   QString problem;
   if (format_ != nullptr) {
-    const ReferenceConditions typed = conditionsFor(takesWire ? front->calc : Calc::Opt);
     std::string why = FrequencyProblem(typed.frequency, *format_);
     if (why.empty()) why = WireProblem(typed.wire, *format_);
     problem = QString::fromStdString(why);
   }
   ui_->ConditionsProblem->setText(problem);
   ui_->ConditionsProblem->setToolTip(problem);
-  if (line && front) line->setConditions(conditionsFor(front->calc));  // may redraw: emits changed
+  if (line) line->setConditions(typed);  // may redraw the line, which emits changed
   const QString text = line ? line->text() : QString();
   ui_->ReferenceText->setText(text);
   ui_->ReferenceText->setToolTip(line ? line->table() : QString());
@@ -201,19 +201,11 @@ void Tmainform::showReference() {
   ui_->ReferenceIcon->setVisible(line && line->warning());
 }
 
-ReferenceConditions Tmainform::conditionsFor(Calc calc) const {
+ReferenceConditions Tmainform::typedConditions(bool withWire) const {
   ReferenceConditions c;
   c.frequency = ui_->FrequencyEdit->text().trimmed().toStdString();
-  if (calc == Calc::IndOdnosl || calc == Calc::IndMnogosl)
-    c.wire = ui_->WireEdit->text().trimmed().toStdString();
+  if (withWire) c.wire = ui_->WireEdit->text().trimmed().toStdString();
   return c;
-}
-
-const Tmainform::Child* Tmainform::childOf(const QMdiSubWindow* sub) const {
-  for (const Child& c : children_) {
-    if (sub != nullptr && c.sub == sub) return &c;
-  }
-  return nullptr;
 }
 
 void Tmainform::showCentred() {

@@ -73,7 +73,6 @@ class Tmainform : public QMainWindow {
 
  private:
   struct Child {
-    Calc calc = Calc::IndOdnosl;
     QMdiSubWindow* sub = nullptr;
     QWidget* form = nullptr;
     RecordedState state = RecordedState::Normal;
@@ -84,11 +83,9 @@ class Tmainform : public QMainWindow {
   // only while a calculator without a wire of its own is in front; the conditions handed on to
   // the line in front.
   void showReference();
-  // The reference conditions as typed, for calc: the wire only for the single- and multi-layer
-  // calculators, which wind none of their own.
-  ReferenceConditions conditionsFor(Calc calc) const;
-  // The calculator whose sub-window is sub, if any.
-  const Child* childOf(const QMdiSubWindow* sub) const;
+  // The reference conditions as typed; the wire only withWire, for a calculator that winds none
+  // of its own.
+  ReferenceConditions typedConditions(bool withWire) const;
   void recordReportedState(Calc calc);
   // The window-state rule for the maximized state.
   void setMaximized(Calc calc);

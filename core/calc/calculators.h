@@ -47,6 +47,9 @@ struct Calculator {
   std::vector<OutputField> outputs;      // in the order the command writes them
   std::optional<ModeSwitch> modeSwitch;  // Formopt's CheckBox1
   void (*compute)(CommandContext&);      // the command of the compute button
+  // The physical reference takes its wire from outside (the frame's wire field, dwire=): the
+  // calculator winds no wire of its own.
+  bool referenceWire = false;
 };
 
 const std::vector<Calculator>& Calculators();

@@ -127,12 +127,6 @@ std::string InputNames(const Calculator& calculator) {
   return symbols + " (or " + controls + ")";
 }
 
-// The windows whose reference takes a wire from dwire=; the others wind their own.
-bool TakesAWire(const Calculator& calculator) {
-  const std::string_view window = calculator.window;
-  return window == "FormIndOdnosl" || window == "FormIndMnogosl";
-}
-
 // f= and dwire= must read as numbers, with the case's separator; what they are is the
 // reference's to judge (reference.note).
 void CheckCondition(const std::string& name, const std::string& text, const char* what,
@@ -182,7 +176,7 @@ ParsedCase ReadCase(const std::vector<std::string>& items, FormatSettings locale
     } else if (name == "f") {
       parsed.conditions.frequency = value;
     } else if (name == "dwire") {
-      if (!TakesAWire(*calc)) {
+      if (!calc->referenceWire) {
         throw MalformedCase("window " + window +
                             " has no dwire=: its reference winds the window's own wire; dwire= "
                             "goes with single-layer and multi-layer");
