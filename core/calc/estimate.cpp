@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "calc/referencetext.h"
+#include "physics/constants.h"
 #include "physics/roundwire.h"
 #include "physics/solenoid_ac.h"
 #include "physics/winding_ac.h"
@@ -57,8 +58,6 @@ bool SetAgainstRequirement(ReferenceEstimate& e, std::optional<double> L, double
 }
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 void Finite(std::optional<double>& v) {
   if (v && !std::isfinite(*v)) v.reset();
@@ -137,7 +136,7 @@ void SetWireAtFrequency(ReferenceEstimate& e, double f, double d) {
   e.delta = Times(physics::SkinDepth(f), 10);
   const std::optional<double> skin = physics::SkinFactor(d, f);
   if (e.R && skin) e.Rskin = *e.R * *skin;
-  if (e.L) e.X = 2 * kPi * f * *e.L * 1e-6;
+  if (e.L) e.X = 2 * physics::kPi * f * *e.L * 1e-6;
 }
 
 void FinishAtFrequency(ReferenceEstimate& e, bool capacitanceModelled) {
@@ -164,7 +163,7 @@ void SetWindingAtFrequency(ReferenceEstimate& e, double f, double Dbn, double l,
   const std::optional<double> factor = physics::MultiLayerAcFactor(Dbn, l, Dr, N, d, f);
   if (e.R && factor) e.Rac = *e.R * *factor;
   e.Cs = physics::MultiLayerSelfCapacitance(Dbn, l, Dr, N, d);
-  if (e.Cs && e.L) e.fres = 1 / (2 * kPi * std::sqrt(*e.L * 1e-6 * *e.Cs * 1e-12)) / 1e3;
+  if (e.Cs && e.L) e.fres = 1 / (2 * physics::kPi * std::sqrt(*e.L * 1e-6 * *e.Cs * 1e-12)) / 1e3;
   FinishAtFrequency(e, false);
 }
 

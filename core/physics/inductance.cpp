@@ -9,6 +9,8 @@
 #include <boost/math/special_functions/ellint_rj.hpp>
 #include <cmath>
 
+#include "physics/constants.h"
+
 namespace physics {
 namespace {
 
@@ -17,7 +19,6 @@ namespace bp = boost::math::policies;
 using Policy = bp::policy<bp::promote_double<false>, bp::domain_error<bp::ignore_error>,
                           bp::evaluation_error<bp::ignore_error>>;
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kMu0 = 4e-3 * kPi;  // µH/cm
 
 // Carlson's symmetric elliptic integrals at x = 0, z = 1. With y = k'^2 = 1 - k^2 and

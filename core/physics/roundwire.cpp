@@ -5,6 +5,7 @@
 #include <cmath>
 #include <complex>
 
+#include "physics/constants.h"
 #include "physics/wire.h"
 
 namespace physics {
@@ -12,7 +13,6 @@ namespace {
 
 using Complex = std::complex<double>;
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kMu0 = 4e-7 * kPi;                 // H/m
 constexpr double kRho = kCopperResistivity * 1e-6;  // Ω·m
 

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "physics/constants.h"
 #include "physics/roundwire.h"
 
 namespace physics {
@@ -21,10 +22,9 @@ using Policy =
     bp::policy<bp::promote_double<false>, bp::domain_error<bp::ignore_error>,
                bp::evaluation_error<bp::ignore_error>, bp::overflow_error<bp::ignore_error>>;
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kEpsilon0 = 8.8541878128e-12;          // F/m
-constexpr double kLight = 2.99792458e10;                // cm/s
-constexpr double kMu0 = 4e-9 * 3.14159265358979323846;  // H/cm
+constexpr double kEpsilon0 = 8.8541878128e-12;  // F/m
+constexpr double kLight = 2.99792458e10;        // cm/s
+constexpr double kMu0 = 4e-9 * kPi;             // H/cm
 
 // The coils the functions take (see the header).
 constexpr double kShortest = 1e-6, kLongest = 1e6;  // cm

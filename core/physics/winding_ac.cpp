@@ -6,12 +6,11 @@
 #include <limits>
 #include <vector>
 
+#include "physics/constants.h"
 #include "physics/roundwire.h"
 
 namespace physics {
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 // Bulirsch's general complete elliptic integral
 //   cel(kc, p, a, b) = Int_0^(pi/2) (a cos^2 t + b sin^2 t) /

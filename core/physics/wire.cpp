@@ -5,10 +5,10 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "physics/constants.h"
+
 namespace physics {
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 bool AllPositive(std::initializer_list<double> values) {
   for (const double v : values) {
